@@ -12,18 +12,18 @@ namespace {
 
 // Line widths and shapes, in the picture's units (twips at its shown size,
 // where 15 units are one pixel).
-constexpr qreal kOutline = 18;               // tiles and coefficient places
-constexpr qreal kBackgroundOutline = 15;     // the yellow strip
-constexpr qreal kTileRadius = 0.45;          // of the tile's height: nearly semicircular ends
-constexpr qreal kPlaceRadius = 0.22;         // of the place's height
+constexpr qreal kOutline = 18;            // tiles and coefficient places
+constexpr qreal kBackgroundOutline = 15;  // the yellow strip
+constexpr qreal kTileRadius = 0.45;       // of the tile's height: nearly semicircular ends
+constexpr qreal kPlaceRadius = 0.22;      // of the place's height
 // Each corner is a quarter of an ellipse 8.5 % of the width across and 20 %
 // of the height high: the radii are half of that.
 constexpr qreal kBackgroundCornerX = 0.085 / 2;  // of the picture's width
 constexpr qreal kBackgroundCornerY = 0.20 / 2;   // of the picture's height
-constexpr qreal kDash = 4;                   // dash and gap of a coefficient place,
-constexpr qreal kDashGap = 2;                // in line widths: the dash twice the gap
-constexpr qreal kArrowBar = 0.03;            // thickness of the arrow's bar, of the height
-constexpr qreal kArrowHeadLength = 1.6;      // of the arrowhead's height
+constexpr qreal kDash = 4;                       // dash and gap of a coefficient place,
+constexpr qreal kDashGap = 2;                    // in line widths: the dash twice the gap
+constexpr qreal kArrowBar = 0.03;                // thickness of the arrow's bar, of the height
+constexpr qreal kArrowHeadLength = 1.6;          // of the arrowhead's height
 
 struct Frame {
     qreal width;
