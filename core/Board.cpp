@@ -23,7 +23,9 @@ std::span<const std::int16_t> SlotsOfReaction(int r) {
     return {kReactionSlots[i], kSlotCount[i]};
 }
 
-std::int16_t ReactionOfSlot(int s) { return kSlotReaction[s]; }
+std::int16_t ReactionOfSlot(int s) {
+    return kSlotReaction[s];
+}
 
 bool ReactionFilled(const Board& board, int r) {
     for (std::int16_t s : SlotsOfReaction(r)) {

@@ -28,7 +28,9 @@ struct Board {
 };
 
 // The compound of piece p (p is never negative).
-constexpr std::int16_t CompoundOf(int p) { return static_cast<std::int16_t>(p % kCompounds); }
+constexpr std::int16_t CompoundOf(int p) {
+    return static_cast<std::int16_t>(p % kCompounds);
+}
 
 // The slots of reaction r, left to right: 2r, 2r+1 for reactions 0 and 1,
 // 3r-2, 3r-1, 3r for reactions 2 to 4.
@@ -45,7 +47,9 @@ std::span<const std::int16_t> ReactionBoxes(int r);
 
 // The method label of reaction r: Label1(0) for reaction 0, Label1(1) for
 // reaction 1, Label1(2) for reactions 2 to 4.
-constexpr std::int16_t MethodLabelOf(int r) { return static_cast<std::int16_t>(r < 2 ? r : 2); }
+constexpr std::int16_t MethodLabelOf(int r) {
+    return static_cast<std::int16_t>(r < 2 ? r : 2);
+}
 
 // Shows every coefficient box of reaction r; the texts are not touched.
 void ShowCoefficients(FormModel& form, std::int16_t r);

@@ -13,7 +13,9 @@ constexpr std::int16_t kCoefficientMarks[5] = {6, 8, 10, 10, 10};
 
 constexpr std::int16_t kFixedSlots[] = {0, 1, 2, 3, 4, 7, 10};
 
-SlotEntry& Slot(Board& board, int s) { return board.Slots[static_cast<std::size_t>(s)]; }
+SlotEntry& Slot(Board& board, int s) {
+    return board.Slots[static_cast<std::size_t>(s)];
+}
 
 void SendBack(Board& board, FormModel& form, int s) {
     PlaceInPalette(board, form, Slot(board, s).Piece);

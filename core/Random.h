@@ -8,7 +8,7 @@
 namespace alkynes {
 
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     // Seeds the source from the system clock.
     virtual void SeedFromClock() = 0;
@@ -18,11 +18,11 @@ public:
 
 // The program's generator: a 64-bit Mersenne Twister.
 class ClockSeededRandom final : public RandomSource {
-public:
+  public:
     void SeedFromClock() override;
     double Next() override;
 
-private:
+  private:
     std::mt19937_64 engine_;
     std::uint64_t reseeds_ = 0;
 };

@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::int16_t kAnswerKey[kSlots] = {5, 7, 2, 6, 1, 8, 0, 4, 8, 0, 3, 8, 0};
 
-ControlRef Piece(int p) { return {ControlName::ImgMolecular, static_cast<std::int16_t>(p)}; }
+ControlRef Piece(int p) {
+    return {ControlName::ImgMolecular, static_cast<std::int16_t>(p)};
+}
 
 }  // namespace
 

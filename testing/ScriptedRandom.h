@@ -10,7 +10,7 @@
 namespace alkynes::testing {
 
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     explicit ScriptedRandom(std::vector<double> draws = {}) : draws_(std::move(draws)) {}
 
     void SeedFromClock() override { ++seeds; }
@@ -35,7 +35,7 @@ public:
 
     int seeds = 0;
 
-private:
+  private:
     std::vector<double> draws_;
     std::size_t next_ = 0;
     std::size_t fallback_ = 0;

@@ -19,7 +19,7 @@ constexpr int kAnswer[kSlots] = {5, 7, 2, 6, 1, 8, 0, 4, 8, 0, 3, 8, 0};
 // A board in its starting position, with helpers to lay compounds into
 // slots and a judge of coefficients that says yes for chosen reactions.
 class CheckTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         InitBoard(board, form);
         Restart(board, form, random);

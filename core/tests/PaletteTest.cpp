@@ -9,7 +9,7 @@ namespace alkynes {
 namespace {
 
 class PaletteTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         InitBoard(board, form);
         for (int k = 0; k < kCompounds; ++k) {

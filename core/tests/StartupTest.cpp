@@ -42,7 +42,7 @@ void ExpectStartingPosition(const Board& board, const FormModel& form) {
 }
 
 class StartupTest : public ::testing::Test {
-protected:
+  protected:
     void Load(std::vector<double> draws = {}) {
         random = ScriptedRandom(std::move(draws));
         InitBoard(board, form);

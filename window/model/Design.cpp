@@ -11,8 +11,12 @@ constexpr ControlKind kLine = ControlKind::Line;
 constexpr ControlKind kTextBox = ControlKind::TextBox;
 
 constexpr PictureRef kNoPicture{};
-constexpr PictureRef Compound(int k) { return {PictureKind::Compound, static_cast<std::int8_t>(k)}; }
-constexpr PictureRef Reaction(int r) { return {PictureKind::Reaction, static_cast<std::int8_t>(r)}; }
+constexpr PictureRef Compound(int k) {
+    return {PictureKind::Compound, static_cast<std::int8_t>(k)};
+}
+constexpr PictureRef Reaction(int r) {
+    return {PictureKind::Reaction, static_cast<std::int8_t>(r)};
+}
 constexpr PictureRef kDragIcon{PictureKind::DragIcon, 0};
 
 constexpr const char* kMethod0 =
@@ -82,6 +86,8 @@ constexpr ControlDesign kControls[] = {
 
 }  // namespace
 
-std::span<const ControlDesign> Controls() { return kControls; }
+std::span<const ControlDesign> Controls() {
+    return kControls;
+}
 
 }  // namespace alkynes::design

@@ -59,6 +59,8 @@ inline constexpr std::array<MenuDesign, 7> kMenu{{
 
 // Tab positions of the coefficient boxes: 0 to 16, then 21 to 25 (positions
 // 17 to 20 belong to labels, which never take the focus).
-constexpr int TabIndex(int box) { return box <= 16 ? box : box + 4; }
+constexpr int TabIndex(int box) {
+    return box <= 16 ? box : box + 4;
+}
 
 }  // namespace alkynes::design

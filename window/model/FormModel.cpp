@@ -28,14 +28,30 @@ FormModel::FormModel() {
             array[i] = c;
         };
         switch (d.name) {
-            case ControlName::ImgMolecular: put(pieces_); break;
-            case ControlName::ImgSyntactic: put(pictures_); break;
-            case ControlName::tCoefficient: put(boxes_); break;
-            case ControlName::Container: put(frames_); break;
-            case ControlName::Label1: put(labels_); break;
-            case ControlName::LGrade: grade_ = c; break;
-            case ControlName::DropIcon: dropIcon_ = c; break;
-            case ControlName::Line1: line_ = c; break;
+            case ControlName::ImgMolecular:
+                put(pieces_);
+                break;
+            case ControlName::ImgSyntactic:
+                put(pictures_);
+                break;
+            case ControlName::tCoefficient:
+                put(boxes_);
+                break;
+            case ControlName::Container:
+                put(frames_);
+                break;
+            case ControlName::Label1:
+                put(labels_);
+                break;
+            case ControlName::LGrade:
+                grade_ = c;
+                break;
+            case ControlName::DropIcon:
+                dropIcon_ = c;
+                break;
+            case ControlName::Line1:
+                line_ = c;
+                break;
         }
         if (d.kind != ControlKind::TextBox) {
             order_.push_back(c.ref);
@@ -51,14 +67,22 @@ Control& FormModel::Get(ControlRef ref) {
 
 const Control& FormModel::Get(ControlRef ref) const {
     switch (ref.name) {
-        case ControlName::ImgMolecular: return ImgMolecular(ref.index);
-        case ControlName::ImgSyntactic: return ImgSyntactic(ref.index);
-        case ControlName::tCoefficient: return tCoefficient(ref.index);
-        case ControlName::Container: return Container(ref.index);
-        case ControlName::Label1: return Label1(ref.index);
-        case ControlName::LGrade: return grade_;
-        case ControlName::DropIcon: return dropIcon_;
-        case ControlName::Line1: return line_;
+        case ControlName::ImgMolecular:
+            return ImgMolecular(ref.index);
+        case ControlName::ImgSyntactic:
+            return ImgSyntactic(ref.index);
+        case ControlName::tCoefficient:
+            return tCoefficient(ref.index);
+        case ControlName::Container:
+            return Container(ref.index);
+        case ControlName::Label1:
+            return Label1(ref.index);
+        case ControlName::LGrade:
+            return grade_;
+        case ControlName::DropIcon:
+            return dropIcon_;
+        case ControlName::Line1:
+            return line_;
     }
     throw std::out_of_range("unknown control");
 }
@@ -83,10 +107,18 @@ void FormModel::BringToFront(ControlRef ref) {
     std::rotate(it, it + 1, order_.end());
 }
 
-Twips FormModel::ScaleLeft() const { return design::kScaleLeft; }
-Twips FormModel::ScaleTop() const { return design::kScaleTop; }
-Twips FormModel::ScaleWidth() const { return design::kScaleWidth; }
-Twips FormModel::ScaleHeight() const { return design::kScaleHeight; }
+Twips FormModel::ScaleLeft() const {
+    return design::kScaleLeft;
+}
+Twips FormModel::ScaleTop() const {
+    return design::kScaleTop;
+}
+Twips FormModel::ScaleWidth() const {
+    return design::kScaleWidth;
+}
+Twips FormModel::ScaleHeight() const {
+    return design::kScaleHeight;
+}
 
 // --- Hit test ---------------------------------------------------------------
 
@@ -99,6 +131,12 @@ bool TakesEvents(const Control& c) {
 }  // namespace
 
 std::optional<ControlRef> FormModel::ControlAt(Twips x, Twips y) const {
+    // Controls are clipped to the client area: a dragged piece that sticks
+    // out past the edge does not catch a release outside the window.
+    if (x < ScaleLeft() || x >= ScaleLeft() + ScaleWidth() || y < ScaleTop() ||
+        y >= ScaleTop() + ScaleHeight()) {
+        return std::nullopt;
+    }
     for (const Control& box : boxes_) {
         if (TakesEvents(box) && box.Contains(x, y)) {
             return box.ref;

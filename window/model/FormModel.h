@@ -36,7 +36,7 @@ enum class MouseButton : std::uint8_t { Left = 1, Right = 2, Middle = 4 };
 // the element's index first; drag events get the dragged control (source)
 // and the pointer position in the receiving control's own twips.
 class FormEvents {
-public:
+  public:
     virtual ~FormEvents() = default;
 
     virtual void ImgMolecular_MouseDown(std::int16_t, MouseButton, Twips, Twips) {}
@@ -57,7 +57,7 @@ public:
 };
 
 class FormModel {
-public:
+  public:
     // Creates every control with the values of the window definition.
     FormModel();
 
@@ -131,10 +131,11 @@ public:
     void InterruptDrag();
 
     // The one hit test: the topmost visible control under (x, y) that takes
-    // events, or nothing for the bare window (frames and the line included).
+    // events, or nothing for the bare window (frames and the line included)
+    // and for every point outside the client area.
     std::optional<ControlRef> ControlAt(Twips x, Twips y) const;
 
-private:
+  private:
     void DeliverDragOver(Twips x, Twips y);
     void DeliverDrop(std::optional<ControlRef> target, Twips x, Twips y);
     std::optional<std::int16_t> PieceAt(Twips x, Twips y) const;

@@ -23,8 +23,8 @@ TEST(WindowAtCreation, ControlsAsDefined) {
     EXPECT_FALSE(form.DropIcon().Visible);
     EXPECT_EQ(form.DropIcon().Picture.kind, PictureKind::DragIcon);
     for (int k = 0; k < 9; ++k) {
-        EXPECT_EQ(form.ImgMolecular(k).Picture, (PictureRef{PictureKind::Compound,
-                                                            static_cast<std::int8_t>(k)}));
+        EXPECT_EQ(form.ImgMolecular(k).Picture,
+                  (PictureRef{PictureKind::Compound, static_cast<std::int8_t>(k)}));
     }
     EXPECT_EQ(form.ScaleWidth(), 15240);
     EXPECT_EQ(form.ScaleHeight(), 9975);
@@ -52,9 +52,9 @@ TEST(WindowAtCreation, FramesLieBeneathWhatTheyHold) {
     auto position = [&](ControlRef ref) {
         return std::find(order.begin(), order.end(), ref) - order.begin();
     };
-    const auto topFrame = std::max({position({ControlName::Container, 0}),
-                                    position({ControlName::Container, 1}),
-                                    position({ControlName::Container, 2})});
+    const auto topFrame =
+        std::max({position({ControlName::Container, 0}), position({ControlName::Container, 1}),
+                  position({ControlName::Container, 2})});
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (order[i].name != ControlName::Container) {
             EXPECT_GT(static_cast<long>(i), topFrame);

@@ -10,7 +10,7 @@ namespace {
 
 // Records every event as a line "Handler index x y".
 class Recorder : public FormEvents {
-public:
+  public:
     explicit Recorder(FormModel& form) : form_(form) { form.SetEvents(this); }
 
     std::vector<std::string> log;
@@ -62,7 +62,7 @@ public:
         Add("Form_DragDrop", source.index, x, y);
     }
 
-private:
+  private:
     void Add(const char* what, int i, Twips x, Twips y) {
         log.push_back(std::string(what) + " " + std::to_string(i) + " " +
                       std::to_string(static_cast<int>(x)) + " " +

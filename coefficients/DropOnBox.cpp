@@ -1,0 +1,18 @@
+#include "coefficients/DropOnBox.h"
+
+#include "coefficients/CoefficientSlot.h"
+#include "drag/DragPiece.h"
+#include "drag/Placement.h"
+#include "window/model/FormModel.h"
+
+namespace alkynes {
+
+void FollowPointerOverBox(FormModel& form, std::int16_t j, ControlRef source, Twips X, Twips Y) {
+    FollowPointer(form, ControlRef{ControlName::tCoefficient, j}, source, X, Y);
+}
+
+void DropOnBox(Board& board, FormModel& form, std::int16_t j) {
+    DropInSlot(board, form, CoefficientSlot(j));
+}
+
+}  // namespace alkynes

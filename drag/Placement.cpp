@@ -1,0 +1,79 @@
+#include "drag/Placement.h"
+
+#include "window/model/FormModel.h"
+
+namespace alkynes {
+namespace {
+
+// Snap offsets of the two-slot reactions 0 and 1 and of the three-slot
+// reactions 2 to 4.
+constexpr Twips kLeftOffsetTwo = 780;
+constexpr Twips kRightMarginTwo = 295;
+constexpr Twips kLeftOffsetThree = 770;
+constexpr Twips kRightMarginThree = 265;
+constexpr Twips kMiddleMargin = 190;
+// A placed piece's centre lies this much above the picture's middle line.
+constexpr Twips kLift = 35;
+
+}  // namespace
+
+Point SlotPosition(const FormModel& form, std::int16_t s, std::int16_t piece) {
+    const std::int16_t r = ReactionOfSlot(s);
+    const Control& picture = form.ImgSyntactic(r);
+    const Twips L = picture.Left;
+    const Twips T = picture.Top;
+    const Twips W = picture.Width;
+    const Twips H = picture.Height;
+    const Twips w = form.ImgMolecular(piece).Width;
+    const Twips h = form.ImgMolecular(piece).Height;
+
+    const auto slots = SlotsOfReaction(r);
+    const bool two = slots.size() == 2;
+    Twips left = 0;
+    if (s == slots.front()) {
+        left = L + (two ? kLeftOffsetTwo : kLeftOffsetThree);
+    } else if (s == slots.back()) {
+        left = L + W - w - (two ? kRightMarginTwo : kRightMarginThree);
+    } else {
+        left = kMiddleSlotEnd - w - kMiddleMargin;
+    }
+    return {left, T + H / 2 - h / 2 - kLift};
+}
+
+void MoveToSlot(FormModel& form, std::int16_t s, std::int16_t piece) {
+    const Point at = SlotPosition(form, s, piece);
+    Control& p = form.ImgMolecular(piece);
+    p.Top = at.Top;
+    p.Left = at.Left;
+}
+
+std::int16_t ChooseSlot(const FormModel& form, std::int16_t r, Twips X) {
+    const Control& picture = form.ImgSyntactic(r);
+    const auto slots = SlotsOfReaction(r);
+    if (X < picture.Width / 2) {
+        return slots.front();
+    }
+    if (slots.size() == 2 || X > kMiddleSlotEnd - picture.Left) {
+        return slots.back();
+    }
+    return slots[1];
+}
+
+void DropInSlot(Board& board, FormModel& form, std::int16_t s) {
+    SlotEntry& slot = board.Slots[static_cast<std::size_t>(s)];
+    if (slot.Piece != kEmpty) {
+        PlaceInPalette(board, form, slot.Piece);
+    }
+    slot.Piece = board.DragIndex;
+    MoveToSlot(form, s, board.DragIndex);
+    const std::int16_t r = ReactionOfSlot(s);
+    if (ReactionFilled(board, r)) {
+        ShowCoefficients(form, r);
+    }
+}
+
+void DropOnReaction(Board& board, FormModel& form, std::int16_t r, Twips X) {
+    DropInSlot(board, form, ChooseSlot(form, r, X));
+}
+
+}  // namespace alkynes
