@@ -9,7 +9,7 @@ ALKYNES_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick
-  desktop-file-utils appstream
+  desktop-file-utils appstream dpkg-dev file python3
 )
 
 alkynes_root() {

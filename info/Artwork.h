@@ -1,0 +1,23 @@
+// The two pictures of the about window, drawn as vectors so they stay sharp
+// at every size and device pixel ratio.
+#pragma once
+
+#include <QColor>
+#include <QPainter>
+#include <QRectF>
+
+namespace alkynes::info {
+
+// The colour of the school's emblem.
+inline constexpr QColor kEmblemMaroon{128, 0, 0};
+
+// The school's emblem, maroon on a transparent ground: a double ring with
+// the school's name lettered along it, enclosing a shield with a large
+// letter.  Stretched to `target`; the painter's state is left as it was.
+void DrawEmblem(QPainter& painter, const QRectF& target);
+
+// The software maker's logo, a colour picture (artwork/maker-logo.svg, a
+// 960 × 960 design), stretched to `target`.
+void DrawMakerLogo(QPainter& painter, const QRectF& target);
+
+}  // namespace alkynes::info

@@ -1,0 +1,111 @@
+#include "info/Texts.h"
+
+#include "info/InfoConfig.h"
+
+namespace alkynes::info {
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString Utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QString OnServer(const char* host, const char* path) {
+    return QStringLiteral("http://") + Utf8(host) + Utf8(path);
+}
+
+}  // namespace
+
+QStringList HelpLines() {
+    return {
+        Utf8("Σύρετε με πατημένο κλικ τις ενώσεις που βρίσκονται σε πράσινο πλαίσιο στο πάνω "
+             "μέρος του παραθύρου, πάνω στις αντίστοιχες αντιδράσεις που βρίσκονται σε κίτρινο "
+             "πλαίσιο."),
+        Utf8("Προσθέσετε τους ακέραιους συντελεστές των αντιδράσεων."),
+        Utf8("Όταν τελειώσετε ζητήστε έλεγχο της προσπάθειάς σας."),
+    };
+}
+
+QString HelpText() {
+    return HelpLines().join(kCrLf);
+}
+
+QString HelpTitle() {
+    return Utf8("Βοήθεια");
+}
+
+QString ShownText(const QString& text) {
+    QString shown = text;
+    shown.replace(kCrLf, QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+QString WorksheetUrl() {
+    return OnServer(config::kSchoolHost,
+                    "/Lessons/04RIZAZARADA/Chemistry/Tessarine/QX/WS_OC_16.pdf");
+}
+
+QString SchoolHomeUrl() {
+    return OnServer(config::kSchoolHost, "/");
+}
+
+QString CollectionUrl() {
+    return OnServer(config::kSchoolHost,
+                    "/Lessons/04RIZAZARADA/Chemistry/Tessarine/QX/QXOrganicChemistryFrames.htm");
+}
+
+QString MakerProgramsUrl() {
+    return OnServer(config::kMakerHost, "/Free/GR/FreeFramesGR.htm");
+}
+
+QString AboutCaption() {
+    return Utf8("Παρασκευές αλκινίων, 2014");
+}
+
+QString CreditLine() {
+    return Utf8("Δρ. ") + Utf8(config::kAuthor) + Utf8(", Χημικός");
+}
+
+QString Image1ToolTip() {
+    return Utf8("κλικ για να συνδεθείτε με την ιστοσελίδα του Λυκείου Ορθάλιων");
+}
+
+QString Label1ToolTip() {
+    return Utf8("κλικ για να συνδεθείτε με τη συλλογή προγραμμάτων του ") +
+           Utf8(config::kAuthorGenitive);
+}
+
+QString Logo2ToolTip() {
+    return Utf8("κλικ για να συνδεθείτε με την ") + Utf8(config::kMakerHost);
+}
+
+QString BuildNotice() {
+    const QStringList lines = {
+        Utf8("«Παρασκευές αλκινίων»: φύλλο εργασίας για την εισαγωγή στην οργανική χημεία."),
+        Utf8("Πρόγραμμα για εκπαιδευτική χρήση, στην τάξη και στο σπίτι."),
+        Utf8("Δημιουργός: ") + CreditLine() + Utf8(" — ") + Utf8(config::kSchoolName) +
+            QLatin1Char('.'),
+    };
+    return lines.join(kCrLf) + kCrLf;
+}
+
+QString EmblemLettering() {
+    return CapitalsWithoutAccents(Utf8(config::kSchoolName));
+}
+
+QString CapitalsWithoutAccents(const QString& text) {
+    // Decompose, upper-case, drop the accent and breathing marks (keeping the
+    // diaeresis), compose again.
+    const QString decomposed = text.toUpper().normalized(QString::NormalizationForm_D);
+    QString bare;
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing || c == QChar(0x0308)) {
+            bare += c;
+        }
+    }
+    return bare.normalized(QString::NormalizationForm_C);
+}
+
+}  // namespace alkynes::info

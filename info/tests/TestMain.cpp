@@ -1,0 +1,17 @@
+// The tests of the information commands run headless: the offscreen
+// platform is chosen before the QApplication exists, so that listing the
+// tests (gtest discovery) works without a display as well.
+#include <QApplication>
+#include <QByteArray>
+
+#include <gtest/gtest.h>
+
+#include "window/content/Pictures.h"
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    QApplication app(argc, argv);
+    alkynes::content::InstallFontSubstitutions();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,13 @@
+// The main of the window tests: one QApplication on the offscreen platform,
+// at the scale factor the executable was built for.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", ALKYNES_TEST_SCALE);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
