@@ -2,10 +2,30 @@
 // alkynes.  The program opens its one main window and runs until that
 // window is closed.
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 
 #include "info/Commands.h"
+#include "window/BoardWidget.h"
 #include "window/Form1Window.h"
 #include "window/content/Artwork.h"
+
+namespace {
+
+// For the start-up measurement (bench/startup.sh): with
+// ALKYNES_QUIT_AFTER_FIRST_FRAME set, the program quits as soon as its
+// first frame has been painted.
+class QuitAfterPaint : public QObject {
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -20,6 +40,10 @@ int main(int argc, char* argv[]) {
                      [] { alkynes::info::mnuSheet_Click(); });
     QObject::connect(&window, &alkynes::Form1Window::aboutRequested, &window,
                      [&window] { alkynes::info::mnuAbout_Click(&window); });
+    QuitAfterPaint quitAfterPaint;
+    if (qEnvironmentVariableIsSet("ALKYNES_QUIT_AFTER_FIRST_FRAME")) {
+        window.Board()->installEventFilter(&quitAfterPaint);
+    }
     window.show();
     return QApplication::exec();
 }

@@ -110,13 +110,14 @@ QSize BoardWidget::sizeHint() const {
 // --- Coefficient boxes --------------------------------------------------------
 
 void BoardWidget::CreateBoxes() {
-    const QFont font = TextFont(kBoxPoints, true);
+    // The boxes take their font from the board (which paints its own texts
+    // with fonts of their own), so it is resolved once, not 22 times.
+    setFont(TextFont(kBoxPoints, true));
     for (int j = 0; j < design::kBoxes; ++j) {
         const Control& c = model_.tCoefficient(j);
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("tCoefficient_%1").arg(j));
         box->setGeometry(twips::ToPixelGrid(DesignRect(c)));
-        box->setFont(font);
         box->setAlignment(Qt::AlignCenter);
         box->setFrame(true);
         box->setMaxLength(std::numeric_limits<int>::max());

@@ -1,5 +1,7 @@
 #include "window/content/Artwork.h"
 
+#include <QHash>
+#include <QIconEngine>
 #include <QPainterPath>
 #include <QPen>
 
@@ -299,12 +301,45 @@ QPixmap WindowIconPixmap(int size) {
     return pixmap;
 }
 
-QIcon WindowIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
-        icon.addPixmap(WindowIconPixmap(size));
+namespace {
+
+// The window icon as a scalable picture: each size is drawn the first time
+// it is asked for.  A window system that takes every available size of a
+// window's icon (X11 does, when the window is created) gets the sizes of
+// title bars, task bars and window switchers; launchers use the installed
+// theme icons, and any other size is still drawn crisp on request.
+class WindowIconEngine final : public QIconEngine {
+  public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        DrawWindowIcon(*painter, rect);
     }
-    return icon;
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
+        const int side = qRound(std::min(size.width(), size.height()) * scale);
+        auto it = drawn_.find(side);
+        if (it == drawn_.end()) {
+            QPixmap drawn = WindowIconPixmap(side);
+            drawn.setDevicePixelRatio(scale);
+            it = drawn_.insert(side, drawn);
+        }
+        return *it;
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48)};
+    }
+    QIconEngine* clone() const override { return new WindowIconEngine(*this); }
+    QString key() const override { return QStringLiteral("alkynes-window-icon"); }
+
+  private:
+    QHash<int, QPixmap> drawn_;
+};
+
+}  // namespace
+
+QIcon WindowIcon() {
+    return QIcon(new WindowIconEngine);
 }
 
 QCursor HandCursor(qreal dpr) {

@@ -17,8 +17,8 @@ inline constexpr int kArtworkSize = 32;
 inline constexpr int kHandHotSpotX = 12;
 inline constexpr int kHandHotSpotY = 1;
 
-// The window icon (a test tube beside a beaker with coloured liquid), at
-// the sizes 16, 32, 48, 64, 128 and 256.
+// The window icon (a test tube beside a beaker with coloured liquid): it
+// offers the window sizes 16, 32 and 48 and draws any size when asked.
 QIcon WindowIcon();
 
 // The window icon at one size: a square pixmap of `size` pixels.

@@ -42,13 +42,19 @@ void Append(Formula& formula, RunKind kind, QChar c) {
     formula.runs.push_back({kind, kind == RunKind::TripleBond ? QString() : QString(c)});
 }
 
+// Adds `text` at (x, y) scaled by `scale` about its own origin.  The small
+// atom counts and the raised "o" are the outlines of the normal size scaled
+// down: unhinted outlines scale exactly, and one font serves every run.
+void AddScaledText(QPainterPath& path, qreal x, qreal y, const QFont& font, const QString& text,
+                   qreal scale) {
+    QPainterPath glyphs;
+    glyphs.addText(0, 0, font, text);
+    path.addPath(QTransform(scale, 0, 0, scale, x, y).map(glyphs));
+}
+
 FormulaShape Typeset(const Formula& formula) {
     const QFont normal = ReferenceFont(1.0);
-    const QFont subscript = ReferenceFont(kSubscriptScale);
-    const QFont superscript = ReferenceFont(kSuperscriptScale);
     const QFontMetricsF normalMetrics(normal);
-    const QFontMetricsF subscriptMetrics(subscript);
-    const QFontMetricsF superscriptMetrics(superscript);
     const qreal ref = kReferencePixels;
     const qreal capHeight = normalMetrics.capHeight();
 
@@ -62,12 +68,13 @@ FormulaShape Typeset(const Formula& formula) {
                 x += normalMetrics.horizontalAdvance(run.text);
                 break;
             case RunKind::Subscript:
-                path.addText(x, kSubscriptDrop * ref, subscript, run.text);
-                x += subscriptMetrics.horizontalAdvance(run.text);
+                AddScaledText(path, x, kSubscriptDrop * ref, normal, run.text, kSubscriptScale);
+                x += kSubscriptScale * normalMetrics.horizontalAdvance(run.text);
                 break;
             case RunKind::Superscript:
-                path.addText(x, -kSuperscriptRise * ref, superscript, run.text);
-                x += superscriptMetrics.horizontalAdvance(run.text);
+                AddScaledText(path, x, -kSuperscriptRise * ref, normal, run.text,
+                              kSuperscriptScale);
+                x += kSuperscriptScale * normalMetrics.horizontalAdvance(run.text);
                 break;
             case RunKind::TripleBond: {
                 // The three strokes are centred on the middle of the capitals.

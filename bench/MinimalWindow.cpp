@@ -1,0 +1,44 @@
+// The yardstick of the start-up measurement: the least a Qt Widgets program
+// of the exercise's window size with a seven-item menu bar does.  With
+// ALKYNES_QUIT_AFTER_FIRST_FRAME set it quits once its first frame is
+// painted, like the exercise itself.
+#include <QApplication>
+#include <QEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTimer>
+
+namespace {
+
+class QuitAfterPaint : public QObject {
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.menuBar()->setNativeMenuBar(false);
+    for (const char* item :
+         {"Βοήθεια", "Έλεγχος", "Απ' την αρχή", "Φύλλο εργασίας", "|", "Περί...", "Έξοδος"}) {
+        window.menuBar()->addAction(QString::fromUtf8(item));
+    }
+    auto* client = new QWidget;
+    client->setFixedSize(1016, 665);
+    client->setAutoFillBackground(true);
+    window.setCentralWidget(client);
+    window.setWindowTitle(QStringLiteral("minimal"));
+    QuitAfterPaint quit;
+    if (qEnvironmentVariableIsSet("ALKYNES_QUIT_AFTER_FIRST_FRAME")) {
+        client->installEventFilter(&quit);
+    }
+    window.show();
+    return QApplication::exec();
+}
