@@ -111,7 +111,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://${ALKYNES_SCHOOL_HOST}/")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation, xdg-utils, qt6-qpa-plugins")
+# fonts-dejavu-core: on a minimal system fontconfig's "sans-serif", which the
+# menu bar and message boxes use, is otherwise Liberation Mono.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation2 | fonts-liberation, fonts-dejavu-core, xdg-utils, qt6-qpa-plugins")
 include(CPack)
 
 if(ALKYNES_BUILD_TESTS AND UNIX AND NOT APPLE)

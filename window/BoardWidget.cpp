@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <numeric>
 #include <optional>
 
 #include "window/Twips.h"
@@ -92,7 +91,10 @@ BoardWidget::BoardWidget(FormModel& model, QWidget* parent)
       badgeFont_(TextFont(kBadgePoints, true)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // cursor and tooltips follow the pointer
-    CreateBoxes();
+    // The boxes take their font from the board (which paints its own texts
+    // with fonts of their own), so it is resolved once, not 22 times.
+    setFont(TextFont(kBoxPoints, true));
+    boxes_.assign(design::kBoxes, nullptr);
 }
 
 BoardWidget::~BoardWidget() {
@@ -109,43 +111,55 @@ QSize BoardWidget::sizeHint() const {
 
 // --- Coefficient boxes --------------------------------------------------------
 
-void BoardWidget::CreateBoxes() {
-    // The boxes take their font from the board (which paints its own texts
-    // with fonts of their own), so it is resolved once, not 22 times.
-    setFont(TextFont(kBoxPoints, true));
-    for (int j = 0; j < design::kBoxes; ++j) {
-        const Control& c = model_.tCoefficient(j);
-        auto* box = new QLineEdit(this);
-        box->setObjectName(QStringLiteral("tCoefficient_%1").arg(j));
-        box->setGeometry(twips::ToPixelGrid(DesignRect(c)));
-        box->setAlignment(Qt::AlignCenter);
-        box->setFrame(true);
-        box->setMaxLength(std::numeric_limits<int>::max());
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::Text, kBoxText);
-        box->setPalette(palette);
-        box->setText(QString::fromStdString(c.Text));
-        box->setHidden(!c.Visible);
-        // What the student types is the box's text; nothing else reacts.
-        connect(box, &QLineEdit::textEdited, this, [this, j](const QString& text) {
-            model_.tCoefficient(j).Text = text.toStdString();
-        });
-        boxes_.push_back(box);
+QLineEdit* BoardWidget::Box(int j) {
+    QLineEdit*& box = boxes_.at(static_cast<std::size_t>(j));
+    if (box == nullptr) {
+        box = CreateBox(j);
     }
+    return box;
+}
 
-    // Tab walks the boxes in the order of their tab positions.
-    std::vector<int> byTab(static_cast<std::size_t>(design::kBoxes));
-    std::iota(byTab.begin(), byTab.end(), 0);
+// A box's line edit is made the first time it is needed: all boxes are
+// hidden at start, and 22 line edits are a good part of the start-up.
+QLineEdit* BoardWidget::CreateBox(int j) {
+    const Control& c = model_.tCoefficient(j);
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QStringLiteral("tCoefficient_%1").arg(j));
+    box->setGeometry(twips::ToPixelGrid(DesignRect(c)));
+    box->setAlignment(Qt::AlignCenter);
+    box->setFrame(true);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, kBoxText);
+    box->setPalette(palette);
+    box->setText(QString::fromStdString(c.Text));
+    box->setHidden(!c.Visible);
+    // What the student types is the box's text; nothing else reacts.
+    connect(box, &QLineEdit::textEdited, this,
+            [this, j](const QString& text) { model_.tCoefficient(j).Text = text.toStdString(); });
+
+    // Tab walks the boxes made so far in the order of their tab positions.
+    std::vector<int> byTab;
+    for (int k = 0; k < design::kBoxes; ++k) {
+        if (k == j || boxes_[static_cast<std::size_t>(k)] != nullptr) {
+            byTab.push_back(k);
+        }
+    }
     std::stable_sort(byTab.begin(), byTab.end(),
                      [](int a, int b) { return design::TabIndex(a) < design::TabIndex(b); });
+    auto made = [&](int k) { return k == j ? box : boxes_[static_cast<std::size_t>(k)]; };
     for (std::size_t i = 1; i < byTab.size(); ++i) {
-        QWidget::setTabOrder(Box(byTab[i - 1]), Box(byTab[i]));
+        QWidget::setTabOrder(made(byTab[i - 1]), made(byTab[i]));
     }
+    return box;
 }
 
 void BoardWidget::SyncBoxes() {
     for (int j = 0; j < design::kBoxes; ++j) {
         const Control& c = model_.tCoefficient(j);
+        if (boxes_[static_cast<std::size_t>(j)] == nullptr && !c.Visible) {
+            continue;  // made when it is first shown, with the text it has then
+        }
         QLineEdit* box = Box(j);
         const QString text = QString::fromStdString(c.Text);
         if (box->text() != text) {

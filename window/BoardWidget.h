@@ -48,7 +48,7 @@ class BoardWidget : public QWidget {
 
     // Coefficient box j (0 to 21), the line edit that stands for
     // tCoefficient(j).
-    QLineEdit* Box(int j) const { return boxes_.at(static_cast<std::size_t>(j)); }
+    QLineEdit* Box(int j);
 
     // Where a control lies on the widget, in pixels, as it is painted (the
     // grade badge sized to its caption).
@@ -74,7 +74,7 @@ class BoardWidget : public QWidget {
         friend bool operator==(const Painted&, const Painted&) = default;
     };
 
-    void CreateBoxes();
+    QLineEdit* CreateBox(int j);
     void SyncBoxes();
     void RepaintChanges();
     void UpdateCursor();

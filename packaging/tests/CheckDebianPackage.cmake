@@ -44,7 +44,8 @@ endforeach()
 # From the shared libraries: the C library and Qt's widgets; added by hand:
 # the fonts, xdg-utils and Qt's platform plugins.
 foreach(needed "libc6" "libqt6widgets6" "libqt6gui6" "libstdc++6"
-               "fonts-liberation2 | fonts-liberation" "xdg-utils" "qt6-qpa-plugins")
+               "fonts-liberation2 | fonts-liberation" "fonts-dejavu-core" "xdg-utils"
+               "qt6-qpa-plugins")
   string(FIND "${depends}" "${needed}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "Depends lacks '${needed}': ${depends}")
