@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the whole test suite headless:
-# first the normal build, then the exercise logic again under the address
-# and undefined-behaviour sanitizers with the full randomized event count.
+# first the normal build, then the whole suite again built with the address,
+# leak and undefined-behaviour sanitizers, the randomized event test at its
+# full count of 10^6 events.
 #
 #   ALKYNES_SKIP_SANITIZE=1 ./test.sh   skips the sanitizer round
 set -euo pipefail
@@ -18,9 +19,10 @@ alkynes_build build -DALKYNES_WERROR=ON
 ctest --test-dir "$ROOT/build" --output-on-failure --parallel "$(nproc)" || status=1
 
 if [ "${ALKYNES_SKIP_SANITIZE:-0}" != "1" ]; then
-  echo "== Sanitizer build and test (build-asan/, logic only) =="
-  alkynes_build build-asan -DALKYNES_WERROR=ON -DALKYNES_SANITIZE=ON -DALKYNES_BUILD_GUI=OFF
+  echo "== Sanitizer build and test (build-asan/) =="
+  alkynes_build build-asan -DALKYNES_WERROR=ON -DALKYNES_SANITIZE=ON -DALKYNES_BUILD_GUI=ON
   ALKYNES_RANDOM_EVENTS=1000000 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    LSAN_OPTIONS="suppressions=$ROOT/scripts/lsan.supp" \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$ROOT/build-asan" --output-on-failure --parallel "$(nproc)" || status=1
 fi
