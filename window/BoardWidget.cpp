@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "window/Twips.h"
 #include "window/model/Design.h"
@@ -188,7 +190,9 @@ void BoardWidget::InterruptDrag() {
 
 BoardWidget::Painted BoardWidget::Snapshot(const Control& c) const {
     Painted p;
-    p.rect = PaintRect(c);
+    // Where a hidden control would lie does not matter until it is shown
+    // (and measuring the hidden badge would load its font at start-up).
+    p.rect = c.Visible ? PaintRect(c) : QRect();
     p.visible = c.Visible;
     p.picture = c.Picture;
     if (c.kind == ControlKind::Label) {
@@ -376,9 +380,27 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     const QRegion& dirty = event->region();
     painter.fillRect(event->rect(), kFormBackground);
 
-    for (const ControlRef ref : model_.StackingOrder()) {
+    // The pieces resting in one palette cell lie exactly on one another:
+    // only the top one of such a stack shows, so the others are not painted.
+    const std::vector<ControlRef>& order = model_.StackingOrder();
+    std::vector<bool> covered(order.size(), false);
+    std::vector<std::pair<QRect, PictureRef>> seen;
+    for (std::size_t i = order.size(); i-- > 0;) {
+        const Control& c = model_.Get(order[i]);
+        if (!c.Visible || c.kind != ControlKind::Image) {
+            continue;
+        }
+        const std::pair<QRect, PictureRef> key{PaintRect(c), c.Picture};
+        covered[i] = std::find(seen.begin(), seen.end(), key) != seen.end();
+        if (!covered[i]) {
+            seen.push_back(key);
+        }
+    }
+
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const ControlRef ref = order[i];
         const Control& c = model_.Get(ref);
-        if (!c.Visible) {
+        if (!c.Visible || covered[i]) {
             continue;
         }
         const QRect rect = PaintRect(c);
