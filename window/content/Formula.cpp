@@ -1,7 +1,10 @@
 #include "window/content/Formula.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
+#include <QRawFont>
+#include <QTextLayout>
 
 #include "window/content/Fonts.h"
 
@@ -42,21 +45,47 @@ void Append(Formula& formula, RunKind kind, QChar c) {
     formula.runs.push_back({kind, kind == RunKind::TripleBond ? QString() : QString(c)});
 }
 
+// The outlines of `text` in `font`, its baseline at y = 0, shaped as
+// QPainterPath::addText would.  Formulas repeat a handful of letters, so
+// each glyph's outline is taken from the font once and then reused.
+QPainterPath TextOutline(const QFont& font, const QString& text) {
+    static QHash<QPair<QString, quint32>, QPainterPath> glyphs;  // by face and glyph
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    QPainterPath outline;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont raw = run.rawFont();
+        const QString face = raw.familyName() + QLatin1Char('/') + raw.styleName();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size(); ++i) {
+            const QPair<QString, quint32> key(face, indexes[i]);
+            auto it = glyphs.find(key);
+            if (it == glyphs.end()) {
+                it = glyphs.insert(key, raw.pathForGlyph(indexes[i]));
+            }
+            outline.addPath(it->translated(positions[i].x(), positions[i].y() - line.ascent()));
+        }
+    }
+    return outline;
+}
+
 // Adds `text` at (x, y) scaled by `scale` about its own origin.  The small
 // atom counts and the raised "o" are the outlines of the normal size scaled
 // down: unhinted outlines scale exactly, and one font serves every run.
 void AddScaledText(QPainterPath& path, qreal x, qreal y, const QFont& font, const QString& text,
                    qreal scale) {
-    QPainterPath glyphs;
-    glyphs.addText(0, 0, font, text);
-    path.addPath(QTransform(scale, 0, 0, scale, x, y).map(glyphs));
+    path.addPath(QTransform(scale, 0, 0, scale, x, y).map(TextOutline(font, text)));
 }
 
 FormulaShape Typeset(const Formula& formula) {
     const QFont normal = ReferenceFont(1.0);
     const QFontMetricsF normalMetrics(normal);
     const qreal ref = kReferencePixels;
-    const qreal capHeight = normalMetrics.capHeight();
+    static const qreal capHeight = normalMetrics.capHeight();  // of the one reference font
 
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
@@ -64,7 +93,7 @@ FormulaShape Typeset(const Formula& formula) {
     for (const Run& run : formula.runs) {
         switch (run.kind) {
             case RunKind::Normal:
-                path.addText(x, 0, normal, run.text);
+                AddScaledText(path, x, 0, normal, run.text, 1.0);
                 x += normalMetrics.horizontalAdvance(run.text);
                 break;
             case RunKind::Subscript:
