@@ -180,66 +180,71 @@ void FormModel::InterruptDrag() {
     }
 }
 
-void FormModel::DeliverDragOver(Twips x, Twips y) {
-    if (events_ == nullptr) {
-        return;
-    }
-    const std::optional<ControlRef> target = ControlAt(x, y);
-    const ControlRef source = dragSource_;
+namespace {
+
+// The handlers of one drag event (drag-over or drop), by receiving control.
+struct DragHandlers {
+    void (FormEvents::*piece)(std::int16_t, ControlRef, Twips, Twips);
+    void (FormEvents::*picture)(std::int16_t, ControlRef, Twips, Twips);
+    void (FormEvents::*box)(std::int16_t, ControlRef, Twips, Twips);
+    void (FormEvents::*label)(std::int16_t, ControlRef, Twips, Twips);
+    void (FormEvents::*window)(ControlRef, Twips, Twips);
+};
+
+constexpr DragHandlers kDragOver{
+    &FormEvents::ImgMolecular_DragOver, &FormEvents::ImgSyntactic_DragOver,
+    &FormEvents::tCoefficient_DragOver, &FormEvents::Label1_DragOver, &FormEvents::Form_DragOver};
+constexpr DragHandlers kDragDrop{
+    &FormEvents::ImgMolecular_DragDrop, &FormEvents::ImgSyntactic_DragDrop,
+    &FormEvents::tCoefficient_DragDrop, &FormEvents::Label1_DragDrop, &FormEvents::Form_DragDrop};
+
+// Raises one drag event on `target` with the pointer in its own twips, or
+// on the window with window twips.  A control without drag handlers (the
+// grade badge, the drag icon holder) counts as the window.
+void RaiseDragEvent(FormEvents& events, const DragHandlers& handlers, const FormModel& form,
+                    std::optional<ControlRef> target, ControlRef source, Twips x, Twips y) {
     if (target) {
-        const Control& t = Get(*target);
-        const Twips rx = x - t.Left;
-        const Twips ry = y - t.Top;
+        const Control& t = form.Get(*target);
+        void (FormEvents::*handler)(std::int16_t, ControlRef, Twips, Twips) = nullptr;
         switch (target->name) {
             case ControlName::ImgMolecular:
-                events_->ImgMolecular_DragOver(target->index, source, rx, ry);
-                return;
+                handler = handlers.piece;
+                break;
             case ControlName::ImgSyntactic:
-                events_->ImgSyntactic_DragOver(target->index, source, rx, ry);
-                return;
+                handler = handlers.picture;
+                break;
             case ControlName::tCoefficient:
-                events_->tCoefficient_DragOver(target->index, source, rx, ry);
-                return;
+                handler = handlers.box;
+                break;
             case ControlName::Label1:
-                events_->Label1_DragOver(target->index, source, rx, ry);
-                return;
+                handler = handlers.label;
+                break;
             default:
-                break;  // a control without drag handlers counts as the window
+                break;
+        }
+        if (handler != nullptr) {
+            (events.*handler)(target->index, source, x - t.Left, y - t.Top);
+            return;
         }
     }
-    events_->Form_DragOver(source, x, y);
+    (events.*handlers.window)(source, x, y);
+}
+
+}  // namespace
+
+void FormModel::DeliverDragOver(Twips x, Twips y) {
+    if (events_ != nullptr) {
+        RaiseDragEvent(*events_, kDragOver, *this, ControlAt(x, y), dragSource_, x, y);
+    }
 }
 
 void FormModel::DeliverDrop(std::optional<ControlRef> target, Twips x, Twips y) {
     // The drag is over before the drop handler runs, so that a handler that
     // asks for the end of the drag again changes nothing.
     dragging_ = false;
-    if (events_ == nullptr) {
-        return;
+    if (events_ != nullptr) {
+        RaiseDragEvent(*events_, kDragDrop, *this, target, dragSource_, x, y);
     }
-    const ControlRef source = dragSource_;
-    if (target) {
-        const Control& t = Get(*target);
-        const Twips rx = x - t.Left;
-        const Twips ry = y - t.Top;
-        switch (target->name) {
-            case ControlName::ImgMolecular:
-                events_->ImgMolecular_DragDrop(target->index, source, rx, ry);
-                return;
-            case ControlName::ImgSyntactic:
-                events_->ImgSyntactic_DragDrop(target->index, source, rx, ry);
-                return;
-            case ControlName::tCoefficient:
-                events_->tCoefficient_DragDrop(target->index, source, rx, ry);
-                return;
-            case ControlName::Label1:
-                events_->Label1_DragDrop(target->index, source, rx, ry);
-                return;
-            default:
-                break;
-        }
-    }
-    events_->Form_DragDrop(source, x, y);
 }
 
 // --- Input ------------------------------------------------------------------
