@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "window/Twips.h"
+#include "window/content/ReadyPictures.h"
 #include "window/model/Design.h"
 
 namespace alkynes {
@@ -97,6 +98,8 @@ BoardWidget::BoardWidget(FormModel& model, QWidget* parent)
     // with fonts of their own), so it is resolved once, not 22 times.
     setFont(TextFont(kBoxPoints, true));
     boxes_.assign(design::kBoxes, nullptr);
+    // The pictures at the window's own sizes were rendered by the build.
+    cache_.UseReady(content::ReadyPictures());
 }
 
 BoardWidget::~BoardWidget() {

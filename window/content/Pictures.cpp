@@ -1,11 +1,16 @@
 #include "window/content/Pictures.h"
 
+#include <QByteArray>
+#include <QImage>
+
 #include <QPainterPath>
 #include <QPen>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
+
+#include "window/model/Design.h"
 
 namespace alkynes::content {
 namespace {
@@ -141,6 +146,66 @@ std::size_t PictureCache::KeyHash::operator()(const Key& key) const noexcept {
     return h;
 }
 
+std::vector<PictureRef> FixedSizePictures() {
+    std::vector<PictureRef> pictures;
+    for (int k = 0; k < design::kMasterPieces; ++k) {
+        pictures.push_back({PictureKind::Compound, static_cast<std::int8_t>(k)});
+    }
+    for (int r = 0; r < design::kReactions; ++r) {
+        pictures.push_back({PictureKind::Reaction, static_cast<std::int8_t>(r)});
+    }
+    return pictures;
+}
+
+QSize ShownSize(PictureRef picture) {
+    // The size of the control that shows it, as the window lays it out.
+    for (const design::ControlDesign& c : design::Controls()) {
+        const bool piece = picture.kind == PictureKind::Compound &&
+                           c.name == ControlName::ImgMolecular && c.index == 0;
+        const bool reaction = picture.kind == PictureKind::Reaction &&
+                              c.name == ControlName::ImgSyntactic && c.index == picture.index;
+        if (piece || reaction) {
+            return QSize(qRound(c.width / design::kTwipsPerPixel),
+                         qRound(c.height / design::kTwipsPerPixel));
+        }
+    }
+    return {};
+}
+
+QImage RenderPicture(PictureRef picture, QSize logicalSize, qreal dpr) {
+    const QSize device(static_cast<int>(std::lround(logicalSize.width() * dpr)),
+                       static_cast<int>(std::lround(logicalSize.height() * dpr)));
+    QImage image(device, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    image.setDevicePixelRatio(dpr);
+    {
+        QPainter painter(&image);
+        DrawPicture(painter, picture, QRectF(0, 0, device.width() / dpr, device.height() / dpr));
+    }
+    return image;
+}
+
+namespace {
+
+QImage ReadyImage(std::span<const ReadyPicture> ready, PictureRef picture, QSize device) {
+    for (const ReadyPicture& r : ready) {
+        if (r.kind != picture.kind || r.index != picture.index || r.width != device.width() ||
+            r.height != device.height()) {
+            continue;
+        }
+        const QByteArray pixels = qUncompress(r.data, r.size);
+        if (pixels.size() != static_cast<qsizetype>(r.width) * r.height * 4) {
+            return {};  // damaged: draw it instead
+        }
+        return QImage(reinterpret_cast<const uchar*>(pixels.constData()), r.width, r.height,
+                      r.width * 4, QImage::Format_ARGB32_Premultiplied)
+            .copy();
+    }
+    return {};
+}
+
+}  // namespace
+
 const QPixmap& PictureCache::Pixmap(PictureRef picture, QSize logicalSize, qreal dpr) {
     static const QPixmap kNone;
     if (logicalSize.isEmpty() || !(dpr > 0)) {
@@ -153,13 +218,12 @@ const QPixmap& PictureCache::Pixmap(PictureRef picture, QSize logicalSize, qreal
     }
     const QSize device(static_cast<int>(std::lround(logicalSize.width() * dpr)),
                        static_cast<int>(std::lround(logicalSize.height() * dpr)));
-    QPixmap pixmap(device);
-    pixmap.fill(Qt::transparent);
-    pixmap.setDevicePixelRatio(dpr);
-    {
-        QPainter painter(&pixmap);
-        DrawPicture(painter, picture, QRectF(0, 0, device.width() / dpr, device.height() / dpr));
+    QImage image = ReadyImage(ready_, picture, device);
+    if (image.isNull()) {
+        image = RenderPicture(picture, logicalSize, dpr);
     }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(dpr);
     return pixmaps_.emplace(key, std::move(pixmap)).first->second;
 }
 

@@ -14,7 +14,9 @@
 #include <QSize>
 
 #include <cstddef>
+#include <span>
 #include <unordered_map>
+#include <vector>
 
 #include "window/content/Artwork.h"
 #include "window/content/Fonts.h"
@@ -34,8 +36,35 @@ inline constexpr QColor kTextBlack{0, 0, 0};
 // index out of range.  The painter's state is left as it was.
 void DrawPicture(QPainter& painter, PictureRef picture, const QRectF& target);
 
+// A picture rendered ahead, at build time, for one size in device pixels:
+// its premultiplied ARGB32 pixels, compressed with qCompress.
+struct ReadyPicture {
+    PictureKind kind;
+    int index;
+    int width;
+    int height;
+    const unsigned char* data;
+    int size;
+};
+
+// The pictures the window shows at fixed sizes: the nine compounds and the
+// five reactions, which the build renders ahead for ratios 1 and 2.
+std::vector<PictureRef> FixedSizePictures();
+
+// The size the window shows `picture` at, in device-independent pixels.
+QSize ShownSize(PictureRef picture);
+
+// The pixels of `picture` rendered for `logicalSize` and `dpr`, drawn now:
+// what a ready picture holds and what the cache draws.
+QImage RenderPicture(PictureRef picture, QSize logicalSize, qreal dpr);
+
 class PictureCache {
   public:
+    // Pictures rendered ahead to take instead of drawing them, when one
+    // matches the picture and the device size asked for.  They must come
+    // from RenderPicture of this same code (see tools/PrerenderPictures.cpp).
+    void UseReady(std::span<const ReadyPicture> ready) { ready_ = ready; }
+
     // The picture rendered at `logicalSize` (device-independent pixels) for
     // device pixel ratio `dpr`: a pixmap of logicalSize × dpr device pixels
     // whose devicePixelRatio is dpr, transparent where the picture is.  The
@@ -49,6 +78,7 @@ class PictureCache {
     std::size_t Count() const { return pixmaps_.size(); }
 
   private:
+    std::span<const ReadyPicture> ready_;
     struct Key {
         PictureKind kind;
         int index;
