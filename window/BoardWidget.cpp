@@ -263,9 +263,14 @@ void BoardWidget::UpdateCursor() {
         dragCursorShown_ = dragging;
     }
 
-    const std::optional<ControlRef> hit =
-        model_.ControlAt(static_cast<Twips>(pointer_.x()), static_cast<Twips>(pointer_.y()));
-    const bool overPiece = hit && hit->name == ControlName::ImgMolecular;
+    // During a drag the drag icon stands for every cursor, and the model
+    // has just hit-tested the pointer itself: no second hit test then.
+    bool overPiece = false;
+    if (!dragging) {
+        const std::optional<ControlRef> hit =
+            model_.ControlAt(static_cast<Twips>(pointer_.x()), static_cast<Twips>(pointer_.y()));
+        overPiece = hit && hit->name == ControlName::ImgMolecular;
+    }
     if (overPiece && (!handShown_ || handDpr_ != dpr)) {
         if (handDpr_ != dpr) {
             hand_ = content::HandCursor(dpr);
@@ -383,33 +388,35 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     const QRegion& dirty = event->region();
     painter.fillRect(event->rect(), kFormBackground);
 
-    // The pieces resting in one palette cell lie exactly on one another:
-    // only the top one of such a stack shows, so the others are not painted.
+    // Where each visible control lies, walking from the top.  The pieces
+    // resting in one palette cell lie exactly on one another: only the top
+    // one of such a stack shows, so the others are not painted.
     const std::vector<ControlRef>& order = model_.StackingOrder();
-    std::vector<bool> covered(order.size(), false);
+    std::vector<std::optional<QRect>> shown(order.size());
     std::vector<std::pair<QRect, PictureRef>> seen;
     for (std::size_t i = order.size(); i-- > 0;) {
         const Control& c = model_.Get(order[i]);
-        if (!c.Visible || c.kind != ControlKind::Image) {
-            continue;
-        }
-        const std::pair<QRect, PictureRef> key{PaintRect(c), c.Picture};
-        covered[i] = std::find(seen.begin(), seen.end(), key) != seen.end();
-        if (!covered[i]) {
-            seen.push_back(key);
-        }
-    }
-
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        const ControlRef ref = order[i];
-        const Control& c = model_.Get(ref);
-        if (!c.Visible || covered[i]) {
+        if (!c.Visible) {
             continue;
         }
         const QRect rect = PaintRect(c);
-        if (!dirty.intersects(rect)) {
+        if (c.kind == ControlKind::Image) {
+            const std::pair<QRect, PictureRef> key{rect, c.Picture};
+            if (std::find(seen.begin(), seen.end(), key) != seen.end()) {
+                continue;  // covered by the same picture in the same place
+            }
+            seen.push_back(key);
+        }
+        shown[i] = rect;
+    }
+
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (!shown[i] || !dirty.intersects(*shown[i])) {
             continue;
         }
+        const ControlRef ref = order[i];
+        const Control& c = model_.Get(ref);
+        const QRect rect = *shown[i];
         switch (c.kind) {
             case ControlKind::Shape:
                 PaintFrame(painter, rect);

@@ -16,7 +16,7 @@ constexpr std::initializer_list<const char*> kDialogCandidates = {
     "Microsoft Sans Serif", "Liberation Sans", "Arimo", "Arial", "Nimbus Sans"};
 
 QString FirstInstalled(std::initializer_list<const char*> candidates) {
-    const QStringList installed = QFontDatabase::families(QFontDatabase::Greek);
+    static const QStringList installed = QFontDatabase::families(QFontDatabase::Greek);
     for (const char* candidate : candidates) {
         const QString family = QString::fromLatin1(candidate);
         if (installed.contains(family, Qt::CaseInsensitive)) {
