@@ -6,9 +6,9 @@
 #include <QTimer>
 
 #include "info/Commands.h"
-#include "window/BoardWidget.h"
-#include "window/Form1Window.h"
-#include "window/content/Artwork.h"
+#include "ui/BoardWidget.h"
+#include "ui/Form1Window.h"
+#include "content/Artwork.h"
 
 namespace {
 

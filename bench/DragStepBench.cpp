@@ -2,7 +2,7 @@
 // all controls and the follow-the-pointer rule of the target.
 #include <benchmark/benchmark.h>
 
-#include "window/logic/Form1.h"
+#include "form1/Form1.h"
 
 namespace alkynes {
 namespace {

@@ -7,9 +7,9 @@
 #include <QImage>
 #include <QRegion>
 
-#include "window/BoardWidget.h"
-#include "window/Form1Window.h"
-#include "window/content/Pictures.h"
+#include "ui/BoardWidget.h"
+#include "ui/Form1Window.h"
+#include "content/Pictures.h"
 
 namespace alkynes {
 namespace {

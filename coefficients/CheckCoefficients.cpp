@@ -7,8 +7,8 @@
 
 #include "coefficients/NumberReading.h"
 #include "core/Board.h"
-#include "window/model/Design.h"
-#include "window/model/FormModel.h"
+#include "model/Design.h"
+#include "model/FormModel.h"
 
 namespace alkynes {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "window/model/Design.h"
+#include "model/Design.h"
 
 namespace alkynes {
 

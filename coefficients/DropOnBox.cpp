@@ -3,7 +3,7 @@
 #include "coefficients/CoefficientSlot.h"
 #include "drag/DragPiece.h"
 #include "drag/Placement.h"
-#include "window/model/FormModel.h"
+#include "model/FormModel.h"
 
 namespace alkynes {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/Palette.h"
-#include "window/model/FormModel.h"
+#include "model/FormModel.h"
 
 namespace alkynes {
 namespace {

@@ -1,6 +1,6 @@
 #include "core/Palette.h"
 
-#include "window/model/FormModel.h"
+#include "model/FormModel.h"
 
 namespace alkynes {
 

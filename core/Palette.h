@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "core/Board.h"
-#include "window/model/Controls.h"
+#include "model/Controls.h"
 
 namespace alkynes {
 

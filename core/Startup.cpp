@@ -4,8 +4,8 @@
 
 #include "core/Palette.h"
 #include "core/Random.h"
-#include "window/model/Design.h"
-#include "window/model/FormModel.h"
+#include "model/Design.h"
+#include "model/FormModel.h"
 
 namespace alkynes {
 namespace {

@@ -1,8 +1,8 @@
 #include "drag/DragPiece.h"
 
 #include "core/Palette.h"
-#include "window/model/Design.h"
-#include "window/model/FormModel.h"
+#include "model/Design.h"
+#include "model/FormModel.h"
 
 namespace alkynes {
 namespace {

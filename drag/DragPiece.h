@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "core/Board.h"
-#include "window/model/Controls.h"
+#include "model/Controls.h"
 
 namespace alkynes {
 

@@ -2,7 +2,7 @@
 
 #include "core/Palette.h"
 #include "drag/Placement.h"
-#include "window/model/FormModel.h"
+#include "model/FormModel.h"
 
 namespace alkynes {
 

@@ -1,6 +1,6 @@
 #include "drag/Placement.h"
 
-#include "window/model/FormModel.h"
+#include "model/FormModel.h"
 
 namespace alkynes {
 namespace {

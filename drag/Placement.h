@@ -6,7 +6,7 @@
 
 #include "core/Board.h"
 #include "core/Palette.h"
-#include "window/model/Controls.h"
+#include "model/Controls.h"
 
 namespace alkynes {
 

@@ -19,8 +19,8 @@
 #include "info/Artwork.h"
 #include "info/OpenUrl.h"
 #include "info/Texts.h"
-#include "window/Twips.h"
-#include "window/content/Pictures.h"
+#include "content/Twips.h"
+#include "content/Pictures.h"
 
 namespace alkynes::info {
 namespace {

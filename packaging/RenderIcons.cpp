@@ -15,7 +15,7 @@
 
 #include <cstdio>
 
-#include "window/content/Pictures.h"
+#include "content/Pictures.h"
 
 namespace {
 

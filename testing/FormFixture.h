@@ -12,8 +12,8 @@
 #include "core/Board.h"
 #include "core/Palette.h"
 #include "testing/ScriptedRandom.h"
-#include "window/logic/Form1.h"
-#include "window/model/FormModel.h"
+#include "form1/Form1.h"
+#include "model/FormModel.h"
 
 namespace alkynes::testing {
 

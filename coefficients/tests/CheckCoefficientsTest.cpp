@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/Board.h"
-#include "window/model/Design.h"
-#include "window/model/FormModel.h"
+#include "model/Design.h"
+#include "model/FormModel.h"
 
 namespace alkynes {
 namespace {

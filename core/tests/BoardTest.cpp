@@ -5,7 +5,7 @@
 #include <set>
 
 #include "core/Startup.h"
-#include "window/model/FormModel.h"
+#include "model/FormModel.h"
 
 namespace alkynes {
 namespace {

@@ -9,7 +9,7 @@
 #include "core/Palette.h"
 #include "core/Startup.h"
 #include "testing/ScriptedRandom.h"
-#include "window/model/FormModel.h"
+#include "model/FormModel.h"
 
 namespace alkynes {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Startup.h"
-#include "window/model/FormModel.h"
+#include "model/FormModel.h"
 
 namespace alkynes {
 namespace {

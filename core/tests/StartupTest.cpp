@@ -7,7 +7,7 @@
 
 #include "core/Palette.h"
 #include "testing/ScriptedRandom.h"
-#include "window/model/FormModel.h"
+#include "model/FormModel.h"
 
 namespace alkynes {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "window/content/Pictures.h"
+#include "content/Pictures.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));

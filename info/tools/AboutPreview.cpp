@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "info/Commands.h"
-#include "window/content/Pictures.h"
+#include "content/Pictures.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

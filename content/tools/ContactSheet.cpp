@@ -1,0 +1,207 @@
+// Writes one PNG showing every picture of the exercise: the nine compound
+// tiles and the five equations at 1× and 2× (empty, and with the right
+// pieces snapped into their slots and the coefficient boxes outlined), and
+// the window icon, hand cursor and drag icon, magnified to show their
+// pixels.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <array>
+#include <cstdio>
+
+#include "content/Pictures.h"
+#include "model/Design.h"
+
+namespace {
+
+using namespace alkynes;
+using content::PictureCache;
+
+constexpr int kMargin = 16;
+constexpr int kGap = 10;
+const QColor kFrameYellow(255, 255, 192);
+
+// Compound in each slot of the answer key (slots 5, 6 and their kin take
+// sodium chloride and water in either order).
+constexpr std::array<int, 13> kAnswer = {5, 7, 2, 6, 1, 8, 0, 4, 8, 0, 3, 8, 0};
+
+struct Sheet {
+    QImage image;
+    QPainter painter;
+    int y = kMargin;
+
+    explicit Sheet(QSize size) : image(size, QImage::Format_ARGB32_Premultiplied) {
+        image.fill(Qt::white);
+        painter.begin(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+    }
+
+    void Heading(const QString& text) {
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPixelSize(16);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(kMargin, y + 14), text);
+        y += 24;
+    }
+};
+
+const design::ControlDesign* Find(ControlName name, int index) {
+    for (const design::ControlDesign& control : design::Controls()) {
+        if (control.name == name && control.index == index) {
+            return &control;
+        }
+    }
+    return nullptr;
+}
+
+QSize Pixels(double widthTwips, double heightTwips, double scale) {
+    return QSize(static_cast<int>(widthTwips / design::kTwipsPerPixel * scale + 0.5),
+                 static_cast<int>(heightTwips / design::kTwipsPerPixel * scale + 0.5));
+}
+
+// Draws a device-pixel copy of `pixmap` at `at`, one sheet pixel per device pixel.
+void Blit(QPainter& painter, QPointF at, QPixmap pixmap, int magnify = 1) {
+    pixmap.setDevicePixelRatio(1);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawPixmap(QRectF(at, QSizeF(pixmap.size() * magnify)), pixmap, pixmap.rect());
+    painter.restore();
+}
+
+void Tiles(Sheet& sheet, PictureCache& cache, double dpr) {
+    const QSize logical = Pixels(2235, 435, 1);
+    int x = kMargin;
+    for (int k = 0; k < 9; ++k) {
+        const QPixmap& tile =
+            cache.Pixmap({PictureKind::Compound, static_cast<std::int8_t>(k)}, logical, dpr);
+        if (x + tile.width() > sheet.image.width() - kMargin) {
+            x = kMargin;
+            sheet.y += tile.height() + kGap;
+        }
+        Blit(sheet.painter, QPointF(x, sheet.y), tile);
+        x += tile.width() + kGap;
+    }
+    sheet.y += static_cast<int>(logical.height() * dpr) + 2 * kGap;
+}
+
+// One equation on a strip of its frame's pale yellow; with `pieces`, the
+// right compounds lie in its slots and the coefficient boxes are outlined.
+void Equation(Sheet& sheet, PictureCache& cache, int r, double dpr, bool pieces) {
+    const design::ControlDesign* picture = Find(ControlName::ImgSyntactic, r);
+    const QSize logical = Pixels(picture->width, picture->height, 1);
+    const QPixmap& equation =
+        cache.Pixmap({PictureKind::Reaction, static_cast<std::int8_t>(r)}, logical, dpr);
+    const QRectF strip(kMargin - 6, sheet.y - 6, equation.width() + 12, equation.height() + 12);
+    sheet.painter.fillRect(strip, kFrameYellow);
+    Blit(sheet.painter, QPointF(kMargin, sheet.y), equation);
+    if (pieces) {
+        const int first = r < 2 ? 2 * r : 3 * r - 2;
+        const int count = r < 2 ? 2 : 3;
+        for (int i = 0; i < count; ++i) {
+            const int slot = first + i;
+            // Snap positions of the pieces, relative to the picture.
+            double left = 0;
+            if (r < 2) {
+                left = i == 0 ? 780 : picture->width - 2235 - 295;
+            } else {
+                left = i == 0   ? 770
+                       : i == 1 ? 11880 - 2235 - 190 - picture->left
+                                : picture->width - 2235 - 265;
+            }
+            const double top = picture->height / 2 - 435.0 / 2 - 35;
+            const QPixmap& piece =
+                cache.Pixmap({PictureKind::Compound, static_cast<std::int8_t>(kAnswer[slot])},
+                             Pixels(2235, 435, 1), dpr);
+            Blit(sheet.painter,
+                 QPointF(kMargin + left / design::kTwipsPerPixel * dpr,
+                         sheet.y + top / design::kTwipsPerPixel * dpr),
+                 piece);
+        }
+        sheet.painter.setPen(QPen(Qt::red, 1));
+        sheet.painter.setBrush(Qt::NoBrush);
+        for (const design::ControlDesign& box : design::Controls()) {
+            if (box.name != ControlName::tCoefficient || box.top < picture->top ||
+                box.top >= picture->top + picture->height) {
+                continue;
+            }
+            const double s = dpr / design::kTwipsPerPixel;
+            sheet.painter.drawRect(QRectF(kMargin + (box.left - picture->left) * s,
+                                          sheet.y + (box.top - picture->top) * s, box.width * s - 1,
+                                          box.height * s - 1));
+        }
+    }
+    sheet.y += equation.height() + 2 * kGap;
+}
+
+void Artwork(Sheet& sheet) {
+    int x = kMargin;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        Blit(sheet.painter, QPointF(x, sheet.y), content::WindowIconPixmap(size));
+        x += size + kGap;
+    }
+    x += 2 * kGap;
+    // The hand cursor and the drag icon, at 1× and 2×, magnified so their
+    // pixels show; the cursor's hot spot is marked by a red cross.
+    for (double dpr : {1.0, 2.0}) {
+        const int magnify = dpr == 1.0 ? 6 : 3;
+        const QCursor cursor = content::HandCursor(dpr);
+        sheet.painter.fillRect(QRectF(x, sheet.y, 192, 192), QColor(200, 220, 200));
+        Blit(sheet.painter, QPointF(x, sheet.y), cursor.pixmap(), magnify);
+        const QPointF hot(x + (cursor.hotSpot().x() + 0.5) * dpr * magnify,
+                          sheet.y + (cursor.hotSpot().y() + 0.5) * dpr * magnify);
+        sheet.painter.setPen(QPen(Qt::red, 1));
+        sheet.painter.drawLine(hot - QPointF(4, 0), hot + QPointF(4, 0));
+        sheet.painter.drawLine(hot - QPointF(0, 4), hot + QPointF(0, 4));
+        x += 192 + kGap;
+        sheet.painter.fillRect(QRectF(x, sheet.y, 192, 192), QColor(200, 200, 220));
+        Blit(sheet.painter, QPointF(x, sheet.y), content::DragIconPixmap(dpr), magnify);
+        x += 192 + kGap;
+    }
+    sheet.y += 256 + kGap;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: contact_sheet <file.png>\n");
+        return 2;
+    }
+    content::InstallFontSubstitutions();
+
+    PictureCache cache;
+    Sheet sheet(QSize(2 * 998 + 2 * kMargin, 4000));
+    for (double dpr : {1.0, 2.0}) {
+        sheet.Heading(QStringLiteral("Compound tiles at %1×").arg(dpr));
+        Tiles(sheet, cache, dpr);
+    }
+    for (double dpr : {1.0, 2.0}) {
+        sheet.Heading(QStringLiteral("Equations at %1×").arg(dpr));
+        for (int r = 0; r < design::kReactions; ++r) {
+            Equation(sheet, cache, r, dpr, false);
+        }
+        sheet.Heading(
+            QStringLiteral("With the right pieces and the coefficient boxes, %1×").arg(dpr));
+        for (int r = 0; r < design::kReactions; ++r) {
+            Equation(sheet, cache, r, dpr, true);
+        }
+    }
+    sheet.Heading(QStringLiteral("Window icon 16–256, hand cursor and drag icon at 1× and 2×"));
+    Artwork(sheet);
+    sheet.painter.end();
+
+    const QImage used = sheet.image.copy(0, 0, sheet.image.width(), sheet.y + kMargin);
+    if (!used.save(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "contact_sheet: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    std::printf("contact sheet written to %s (%d × %d)\n", argv[1], used.width(), used.height());
+    return 0;
+}

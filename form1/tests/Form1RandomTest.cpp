@@ -1,0 +1,518 @@
+// Random play through the window's dispatcher: presses, moves, releases and
+// double clicks anywhere in and around the window (mostly over controls),
+// interrupted drags, typed coefficients, checks and restarts.  After every
+// event the board and the window must agree:
+//
+//  * every slot holds -1 or a piece 0 to 116, and no piece is in two slots;
+//  * PaletteOrder is a permutation of the nine cells;
+//  * the boxes of a reaction are visible exactly when it is filled, and
+//    hidden boxes are empty;
+//  * every piece is visible; a piece in a slot sits exactly at the slot's
+//    position, every other piece but the one being dragged rests exactly at
+//    its palette cell; the piece being dragged is DragIndex and in no slot.
+//
+// ALKYNES_RANDOM_EVENTS sets the number of events (default 200000; the full
+// run of test.sh plays 1000000) and
+// ALKYNES_SEED the seed (default below).  A failure names the seed and the
+// event, and the same two variables replay it, e.g.
+//
+//   ALKYNES_SEED=20261209 ALKYNES_RANDOM_EVENTS=5000 ./form1_tests --gtest_filter='RandomPlay.*'
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/Board.h"
+#include "core/Palette.h"
+#include "drag/Placement.h"
+#include "testing/FormFixture.h"
+#include "testing/ScriptedRandom.h"
+#include "form1/Form1.h"
+#include "model/Design.h"
+#include "model/FormModel.h"
+
+namespace alkynes::testing {
+namespace {
+
+constexpr std::uint64_t kDefaultEvents = 200'000;
+constexpr std::uint64_t kDefaultSeed = 20261209;
+
+std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
+    const char* text = std::getenv(name);
+    if (text == nullptr || *text == '\0') {
+        return fallback;
+    }
+    errno = 0;
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(text, &end, 10);
+    if (errno != 0 || *end != '\0') {
+        ADD_FAILURE() << name << " is not a whole number: " << text;
+        return fallback;
+    }
+    return value;
+}
+
+enum class Kind : std::uint8_t { Press, Move, Release, DblClick, Interrupt, Type, Check, Restart };
+
+const char* NameOf(Kind kind) {
+    switch (kind) {
+        case Kind::Press:
+            return "press";
+        case Kind::Move:
+            return "move";
+        case Kind::Release:
+            return "release";
+        case Kind::DblClick:
+            return "double click";
+        case Kind::Interrupt:
+            return "interrupt drag";
+        case Kind::Type:
+            return "type";
+        case Kind::Check:
+            return "check";
+        case Kind::Restart:
+            return "restart";
+    }
+    return "?";
+}
+
+// Texts typed into the boxes: right and wrong numbers, blanks, rubbish.
+const std::vector<std::string> kTexts{"",    "1", "2",   "3",   "4",     "6",  " 2 ", "0",   "-1",
+                                      "2.5", "x", "&H2", "1e5", "40000", "  ", "1 2", "2,5", "abc"};
+
+struct Event {
+    Kind kind = Kind::Move;
+    Twips x = 0;
+    Twips y = 0;
+    MouseButton button = MouseButton::Left;
+    int box = 0;
+    std::size_t text = 0;
+};
+
+std::string Describe(const Event& e) {
+    std::ostringstream out;
+    out << NameOf(e.kind);
+    switch (e.kind) {
+        case Kind::Press:
+        case Kind::Release:
+        case Kind::DblClick:
+            out << " button " << static_cast<int>(e.button);
+            [[fallthrough]];
+        case Kind::Move:
+            out << " at (" << e.x << ", " << e.y << ")";
+            break;
+        case Kind::Type:
+            out << " \"" << kTexts[e.text] << "\" into box " << e.box;
+            break;
+        default:
+            break;
+    }
+    return out.str();
+}
+
+// What went wrong between the board and the window, or nothing.
+std::string Violation(const Form1& form) {
+    const Board& board = form.State();
+    const FormModel& model = form.Model();
+    std::ostringstream out;
+
+    std::array<int, design::kPieces> slotOf;
+    slotOf.fill(-1);
+    for (int s = 0; s < kSlots; ++s) {
+        const int piece = board.Slots[static_cast<std::size_t>(s)].Piece;
+        if (piece == kEmpty) {
+            continue;
+        }
+        if (piece < 0 || piece >= design::kPieces) {
+            out << "slot " << s << " holds " << piece;
+            return out.str();
+        }
+        if (slotOf[static_cast<std::size_t>(piece)] != -1) {
+            out << "piece " << piece << " is in slots " << slotOf[static_cast<std::size_t>(piece)]
+                << " and " << s;
+            return out.str();
+        }
+        slotOf[static_cast<std::size_t>(piece)] = s;
+    }
+
+    unsigned cells = 0;
+    for (std::int16_t cell : board.PaletteOrder) {
+        if (cell < 0 || cell >= kCompounds || (cells & (1u << cell)) != 0) {
+            return "PaletteOrder is not a permutation";
+        }
+        cells |= 1u << cell;
+    }
+
+    for (std::int16_t r = 0; r < design::kReactions; ++r) {
+        const bool filled = ReactionFilled(board, r);
+        for (std::int16_t j : ReactionBoxes(r)) {
+            const Control& box = model.tCoefficient(j);
+            if (box.Visible != filled) {
+                out << "box " << j << (box.Visible ? " is shown" : " is hidden")
+                    << " while reaction " << r << (filled ? " is filled" : " is not filled");
+                return out.str();
+            }
+            if (!box.Visible && !box.Text.empty()) {
+                out << "hidden box " << j << " holds \"" << box.Text << "\"";
+                return out.str();
+            }
+        }
+    }
+
+    const bool dragging = model.Dragging();
+    const int dragged = dragging ? model.DragSource().index : -1;
+    if (dragging) {
+        if (model.DragSource() != ControlRef{ControlName::ImgMolecular, board.DragIndex}) {
+            return "the dragged control is not ImgMolecular(DragIndex)";
+        }
+        if (slotOf[static_cast<std::size_t>(dragged)] != -1) {
+            out << "the dragged piece " << dragged << " is in slot "
+                << slotOf[static_cast<std::size_t>(dragged)];
+            return out.str();
+        }
+    }
+
+    if (model.PieceCount() != design::kPieces) {
+        return "pieces are missing";
+    }
+    for (int p = 0; p < design::kPieces; ++p) {
+        const Control& piece = model.ImgMolecular(p);
+        if (!piece.Visible) {
+            out << "piece " << p << " is hidden";
+            return out.str();
+        }
+        const int s = slotOf[static_cast<std::size_t>(p)];
+        if (s == -1 && p == dragged) {
+            continue;
+        }
+        const Point at =
+            s != -1
+                ? SlotPosition(model, static_cast<std::int16_t>(s), static_cast<std::int16_t>(p))
+                : PaletteCellPosition(model,
+                                      board.PaletteOrder[static_cast<std::size_t>(CompoundOf(p))]);
+        if (piece.Left != at.Left || piece.Top != at.Top) {
+            out << "piece " << p << " lies at (" << piece.Left << ", " << piece.Top
+                << ") instead of "
+                << (s != -1 ? "its slot " + std::to_string(s) : std::string("its palette cell"))
+                << " at (" << at.Left << ", " << at.Top << ")";
+            return out.str();
+        }
+    }
+    return {};
+}
+
+// Chooses the events, mostly aimed at the controls.
+class Player {
+  public:
+    Player(Form1& form, std::uint64_t seed) : form_(form), rng_(seed) {}
+
+    Event Next() {
+        Event e;
+        const double u = Uniform();
+        if (Model().Dragging()) {
+            e.kind = u < 0.55   ? Kind::Move
+                     : u < 0.90 ? Kind::Release
+                     : u < 0.93 ? Kind::Press
+                     : u < 0.95 ? Kind::DblClick
+                     : u < 0.97 ? Kind::Interrupt
+                                : Kind::Type;
+        } else {
+            e.kind = u < 0.42    ? Kind::Press
+                     : u < 0.57  ? Kind::Move
+                     : u < 0.65  ? Kind::Release
+                     : u < 0.69  ? Kind::DblClick
+                     : u < 0.988 ? Kind::Type
+                     : u < 0.994 ? Kind::Check
+                     : u < 0.999 ? Kind::Interrupt
+                                 : Kind::Restart;
+        }
+        const double b = Uniform();
+        e.button = b < 0.8 ? MouseButton::Left : b < 0.9 ? MouseButton::Right : MouseButton::Middle;
+        const Spot at = AnySpot(e.kind);
+        e.x = at.x;
+        e.y = at.y;
+        if (e.kind == Kind::Type) {
+            ChooseTyping(e);
+        }
+        return e;
+    }
+
+    void Apply(const Event& e) {
+        FormModel& model = Model();
+        switch (e.kind) {
+            case Kind::Press:
+                model.MouseDown(e.x, e.y, e.button);
+                break;
+            case Kind::Move:
+                model.MouseMove(e.x, e.y);
+                break;
+            case Kind::Release:
+                model.MouseUp(e.x, e.y, e.button);
+                break;
+            case Kind::DblClick:
+                model.DblClick(e.x, e.y, e.button);
+                break;
+            case Kind::Interrupt:
+                model.InterruptDrag();
+                break;
+            case Kind::Type:
+                model.tCoefficient(e.box).Text = kTexts[e.text];
+                break;
+            case Kind::Check:
+                form_.mnuCheck_Click();
+                break;
+            case Kind::Restart:
+                form_.mnuRestart_Click();
+                break;
+        }
+    }
+
+  private:
+    FormModel& Model() { return form_.Model(); }
+    double Uniform() { return std::uniform_real_distribution<double>(0.0, 1.0)(rng_); }
+    int Index(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    Twips Between(Twips low, Twips high) {
+        return static_cast<Twips>(low + (high - low) * Uniform());
+    }
+
+    // Pointer positions come mostly on the pixel grid, as from the screen,
+    // sometimes on half twips and sometimes anywhere.
+    Twips Grid(Twips v) {
+        const double u = Uniform();
+        if (u < 0.5) {
+            return std::floor(v / 15) * 15;
+        }
+        if (u < 0.7) {
+            return std::floor(v * 2) / 2;
+        }
+        return v;
+    }
+
+    Spot Inside(const Control& c) {
+        return {Grid(Between(c.Left, c.Left + c.Width)), Grid(Between(c.Top, c.Top + c.Height))};
+    }
+
+    Spot AnySpot(Kind kind) {
+        FormModel& model = Model();
+        const Board& board = form_.State();
+        const double u = Uniform();
+        // Presses go mostly to the palette, double clicks to placed pieces.
+        const double palette = kind == Kind::Press ? 0.45 : 0.15;
+        const double placed = palette + (kind == Kind::DblClick ? 0.45 : 0.10);
+        if (u < palette) {
+            const int k = Index(kCompounds);
+            const Point cell =
+                PaletteCellPosition(model, board.PaletteOrder[static_cast<std::size_t>(k)]);
+            const Control& p0 = model.ImgMolecular(0);
+            return {Grid(Between(cell.Left, cell.Left + p0.Width)),
+                    Grid(Between(cell.Top, cell.Top + p0.Height))};
+        }
+        if (u < placed) {
+            const int s = Index(kSlots);
+            const std::int16_t piece = board.Slots[static_cast<std::size_t>(s)].Piece;
+            if (piece != kEmpty) {
+                return Inside(model.ImgMolecular(piece));
+            }
+            return Inside(model.ImgSyntactic(ReactionOfSlot(s)));
+        }
+        // During a drag the pointer heads for the reactions more often.
+        const double pictures = Model().Dragging() ? 0.35 : 0.22;
+        if (u < placed + pictures) {
+            const Control& picture = model.ImgSyntactic(Index(design::kReactions));
+            Spot at = Inside(picture);
+            if (Uniform() < 0.2) {
+                // The boundaries between slots, exactly and half a twip off.
+                const Twips X[] = {picture.Width / 2, picture.Width / 2 - 0.5f,
+                                   11880 - picture.Left, 11880 - picture.Left + 0.5f};
+                at.x = picture.Left + X[Index(4)];
+            }
+            return at;
+        }
+        if (u < placed + pictures + 0.10) {
+            return Inside(model.tCoefficient(Index(design::kBoxes)));
+        }
+        if (u < placed + pictures + 0.15) {
+            const double v = Uniform();
+            if (v < 0.3) {
+                return {Grid(Between(0, 11880)), 5460};  // the line
+            }
+            if (v < 0.6) {
+                return Inside(model.Label1(Index(design::kMethodLabels)));
+            }
+            return Inside(model.Container(Index(design::kFrames)));
+        }
+        if (u < placed + pictures + 0.25) {
+            return NearEdge();
+        }
+        if (u < placed + pictures + 0.38) {
+            return {Grid(Between(0, design::kScaleWidth)), Grid(Between(0, design::kScaleHeight))};
+        }
+        return {Grid(Between(-800, design::kScaleWidth + 800)),
+                Grid(Between(-800, design::kScaleHeight + 800))};
+    }
+
+    // Within a few hundred twips of an edge, on either side of the margin
+    // and sometimes exactly on it or just outside the window.
+    Spot NearEdge() {
+        const Twips W = design::kScaleWidth;
+        const Twips H = design::kScaleHeight;
+        const double u = Uniform();
+        Twips depth = Grid(Between(-200, 400));
+        if (u < 0.25) {
+            depth = Index(2) == 0 ? 180 : 179.5f;
+        }
+        switch (Index(4)) {
+            case 0:
+                return {depth, Grid(Between(0, H))};
+            case 1:
+                return {W - depth, Grid(Between(0, H))};
+            case 2:
+                return {Grid(Between(0, W)), depth};
+            default:
+                return {Grid(Between(0, W)), H - depth};
+        }
+    }
+
+    // Into a shown box; hidden boxes take no typing.
+    void ChooseTyping(Event& e) {
+        std::vector<int> shown;
+        for (int j = 0; j < design::kBoxes; ++j) {
+            if (Model().tCoefficient(j).Visible) {
+                shown.push_back(j);
+            }
+        }
+        if (shown.empty()) {
+            e.kind = Kind::Move;  // nothing to type into: the hand moves instead
+            return;
+        }
+        e.box = shown[static_cast<std::size_t>(Index(static_cast<int>(shown.size())))];
+        e.text = static_cast<std::size_t>(Index(static_cast<int>(kTexts.size())));
+    }
+
+    Form1& form_;
+    std::mt19937_64 rng_;
+};
+
+// What the random play reached, so that a run that never fills a reaction
+// or never removes a piece does not pass unnoticed.
+struct Reached {
+    std::uint64_t placements = 0;    // a slot got a new piece
+    std::uint64_t removals = 0;      // a double click emptied a slot
+    std::uint64_t boxesShown = 0;    // a reaction's boxes appeared
+    std::uint64_t edgeReturns = 0;   // a move ended the drag
+    std::uint64_t windowDrops = 0;   // a release or interruption put the piece back
+    std::uint64_t outsideDrops = 0;  // a release outside the window during a drag
+    std::uint64_t checks = 0;
+    std::uint64_t fullBoard = 0;  // events after which every slot was filled
+};
+
+TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
+    const std::uint64_t events = FromEnvironment("ALKYNES_RANDOM_EVENTS", kDefaultEvents);
+    const std::uint64_t seed = FromEnvironment("ALKYNES_SEED", kDefaultSeed);
+    std::cout << "random play: " << events << " events, seed " << seed << std::endl;
+
+    Form1 form(
+        std::make_unique<ScriptedRandom>(ScriptedRandom::ForOrder({4, 7, 0, 2, 8, 5, 1, 6, 3})));
+    form.Form_Load();
+    ASSERT_EQ(Violation(form), "") << "after load";
+
+    Player player(form, seed);
+    Reached reached;
+    constexpr std::size_t kHistory = 12;
+    std::array<Event, kHistory> history{};
+
+    for (std::uint64_t n = 0; n < events; ++n) {
+        const Event e = player.Next();
+        history[n % kHistory] = e;
+
+        const bool wasDragging = form.Model().Dragging();
+        std::array<std::int16_t, kSlots> before{};
+        std::array<bool, design::kReactions> filledBefore{};
+        for (int s = 0; s < kSlots; ++s) {
+            before[static_cast<std::size_t>(s)] =
+                form.State().Slots[static_cast<std::size_t>(s)].Piece;
+        }
+        for (int r = 0; r < design::kReactions; ++r) {
+            filledBefore[static_cast<std::size_t>(r)] = ReactionFilled(form.State(), r);
+        }
+
+        player.Apply(e);
+
+        const std::string violation = Violation(form);
+        if (!violation.empty()) {
+            std::ostringstream recent;
+            const std::uint64_t first = n + 1 >= kHistory ? n + 1 - kHistory : 0;
+            for (std::uint64_t i = first; i <= n; ++i) {
+                recent << "\n  event " << i << ": " << Describe(history[i % kHistory]);
+            }
+            FAIL() << "seed " << seed << ", event " << n << " (" << Describe(e)
+                   << "): " << violation << "\nreplay with ALKYNES_SEED=" << seed
+                   << " ALKYNES_RANDOM_EVENTS=" << n + 1 << "\nthe last events:" << recent.str();
+        }
+
+        const Board& board = form.State();
+        bool full = true;
+        for (int s = 0; s < kSlots; ++s) {
+            const std::int16_t now = board.Slots[static_cast<std::size_t>(s)].Piece;
+            if (now != kEmpty && now != before[static_cast<std::size_t>(s)]) {
+                ++reached.placements;
+            }
+            if (e.kind == Kind::DblClick && now == kEmpty &&
+                before[static_cast<std::size_t>(s)] != kEmpty) {
+                ++reached.removals;
+            }
+            full = full && now != kEmpty;
+        }
+        reached.fullBoard += full ? 1 : 0;
+        for (int r = 0; r < design::kReactions; ++r) {
+            if (!filledBefore[static_cast<std::size_t>(r)] && ReactionFilled(board, r)) {
+                ++reached.boxesShown;
+            }
+        }
+        if (wasDragging && !form.Model().Dragging()) {
+            const bool inPalette =
+                form.Model().ImgMolecular(board.DragIndex).Top <= form.Model().Container(0).Top;
+            if (e.kind == Kind::Move) {
+                ++reached.edgeReturns;
+            } else if (inPalette) {
+                ++reached.windowDrops;
+            }
+            const bool outside =
+                e.x < 0 || e.y < 0 || e.x >= design::kScaleWidth || e.y >= design::kScaleHeight;
+            if (e.kind == Kind::Release && outside) {
+                ++reached.outsideDrops;
+            }
+        }
+        reached.checks += e.kind == Kind::Check ? 1 : 0;
+    }
+
+    std::cout << "reached: " << reached.placements << " placements, " << reached.removals
+              << " removals, " << reached.boxesShown << " reactions completed, "
+              << reached.edgeReturns << " returns at the edge, " << reached.windowDrops
+              << " drops back to the palette, " << reached.outsideDrops
+              << " releases outside the window, " << reached.checks << " checks, "
+              << reached.fullBoard << " events with a full board" << std::endl;
+
+    // A long run must have met every kind of situation.
+    if (events >= 100'000) {
+        const std::uint64_t scale = events / 100'000;
+        EXPECT_GE(reached.placements, 1000 * scale);
+        EXPECT_GE(reached.removals, 100 * scale);
+        EXPECT_GE(reached.boxesShown, 100 * scale);
+        EXPECT_GE(reached.edgeReturns, 100 * scale);
+        EXPECT_GE(reached.windowDrops, 100 * scale);
+        EXPECT_GE(reached.outsideDrops, 10 * scale);
+        EXPECT_GE(reached.fullBoard, 10 * scale);
+    }
+}
+
+}  // namespace
+}  // namespace alkynes::testing

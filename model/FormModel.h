@@ -1,0 +1,161 @@
+// The main window's controls, their stacking order and the manual drag.
+//
+// FormModel is the truth about what the window shows: the Qt layer paints
+// it and the exercise logic changes it.  It also owns the one hit test of
+// the program and the dispatcher that turns pointer input into the window's
+// events (FormEvents), following the toolkit's drag delivery rules:
+//
+//  * Outside a drag, presses, moves, releases and double clicks go to the
+//    piece under the pointer (ImgMolecular_MouseDown, _MouseMove, _MouseUp,
+//    _DblClick).  The second press of a double click raises MouseDown and
+//    then DblClick on the same piece.
+//  * During a drag every move raises DragOver on the topmost visible control
+//    under the pointer that takes events, or on the window.  Releasing any
+//    button raises DragDrop there and ends the drag; that release is used up
+//    by the drop and does not also reach ImgMolecular_MouseUp.
+//  * Text boxes lie above every windowless control; among those the stacking
+//    order decides.  Frames and the line take no events: over them the
+//    window is the target.  Hidden controls receive nothing.
+//  * Positions handed to a handler are relative to the receiving control's
+//    top-left corner, or window coordinates for the window.
+//  * A drag always ends in a drop: a release outside the window, or a drag
+//    interrupted by the toolkit (lost grab, deactivation, Escape, a modal
+//    window), is a drop on the bare window.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "model/Controls.h"
+
+namespace alkynes {
+
+enum class MouseButton : std::uint8_t { Left = 1, Right = 2, Middle = 4 };
+
+// The event handlers of the main window.  A handler of a control array gets
+// the element's index first; drag events get the dragged control (source)
+// and the pointer position in the receiving control's own twips.
+class FormEvents {
+  public:
+    virtual ~FormEvents() = default;
+
+    virtual void ImgMolecular_MouseDown(std::int16_t, MouseButton, Twips, Twips) {}
+    virtual void ImgMolecular_MouseMove(std::int16_t, Twips, Twips) {}
+    virtual void ImgMolecular_MouseUp(std::int16_t, MouseButton, Twips, Twips) {}
+    virtual void ImgMolecular_DblClick(std::int16_t) {}
+
+    virtual void ImgMolecular_DragOver(std::int16_t, ControlRef, Twips, Twips) {}
+    virtual void ImgMolecular_DragDrop(std::int16_t, ControlRef, Twips, Twips) {}
+    virtual void ImgSyntactic_DragOver(std::int16_t, ControlRef, Twips, Twips) {}
+    virtual void ImgSyntactic_DragDrop(std::int16_t, ControlRef, Twips, Twips) {}
+    virtual void tCoefficient_DragOver(std::int16_t, ControlRef, Twips, Twips) {}
+    virtual void tCoefficient_DragDrop(std::int16_t, ControlRef, Twips, Twips) {}
+    virtual void Label1_DragOver(std::int16_t, ControlRef, Twips, Twips) {}
+    virtual void Label1_DragDrop(std::int16_t, ControlRef, Twips, Twips) {}
+    virtual void Form_DragOver(ControlRef, Twips, Twips) {}
+    virtual void Form_DragDrop(ControlRef, Twips, Twips) {}
+};
+
+class FormModel {
+  public:
+    // Creates every control with the values of the window definition.
+    FormModel();
+
+    FormModel(const FormModel&) = delete;
+    FormModel& operator=(const FormModel&) = delete;
+
+    // The handlers that the dispatcher calls; none until set.
+    void SetEvents(FormEvents* events) { events_ = events; }
+
+    // Control access by name and index.
+    Control& ImgMolecular(int i) { return pieces_.at(static_cast<std::size_t>(i)); }
+    Control& ImgSyntactic(int r) { return pictures_.at(static_cast<std::size_t>(r)); }
+    Control& tCoefficient(int j) { return boxes_.at(static_cast<std::size_t>(j)); }
+    Control& Container(int i) { return frames_.at(static_cast<std::size_t>(i)); }
+    Control& Label1(int i) { return labels_.at(static_cast<std::size_t>(i)); }
+    Control& LGrade() { return grade_; }
+    Control& DropIcon() { return dropIcon_; }
+    Control& Line1() { return line_; }
+    Control& Get(ControlRef ref);
+    const Control& Get(ControlRef ref) const;
+
+    const Control& ImgMolecular(int i) const { return pieces_.at(static_cast<std::size_t>(i)); }
+    const Control& ImgSyntactic(int r) const { return pictures_.at(static_cast<std::size_t>(r)); }
+    const Control& tCoefficient(int j) const { return boxes_.at(static_cast<std::size_t>(j)); }
+    const Control& Container(int i) const { return frames_.at(static_cast<std::size_t>(i)); }
+    const Control& Label1(int i) const { return labels_.at(static_cast<std::size_t>(i)); }
+    const Control& LGrade() const { return grade_; }
+
+    // Number of loaded elements of ImgMolecular.
+    int PieceCount() const { return static_cast<int>(pieces_.size()); }
+
+    // Loads element k of ImgMolecular (k must be the next free index): a new
+    // hidden image with the size and settings of element 0, on top of the
+    // stacking order.
+    void LoadPiece(int k);
+
+    void CopyPicture(ControlRef from, ControlRef to) { Get(to).Picture = Get(from).Picture; }
+
+    // Brings a windowless control above all other windowless controls.
+    void BringToFront(ControlRef ref);
+
+    // Windowless controls from the bottom of the stacking order to the top.
+    // The text boxes are not in it: they always lie above all of these.
+    const std::vector<ControlRef>& StackingOrder() const { return order_; }
+
+    Twips ScaleLeft() const;
+    Twips ScaleTop() const;
+    Twips ScaleWidth() const;
+    Twips ScaleHeight() const;
+
+    // --- The manual drag ---------------------------------------------------
+
+    // Begins a manual drag of `source` with the given drag icon.
+    void BeginDrag(ControlRef source, PictureRef icon);
+    // Ends the drag under way with a drop on the control under the pointer.
+    // Does nothing when `source` is not being dragged.
+    void EndDragWithDrop(ControlRef source);
+    bool Dragging() const { return dragging_; }
+    ControlRef DragSource() const { return dragSource_; }
+    PictureRef DragIcon() const { return dragIcon_; }
+
+    // --- Input, in window twips --------------------------------------------
+
+    void MouseDown(Twips x, Twips y, MouseButton button);
+    void MouseMove(Twips x, Twips y);
+    void MouseUp(Twips x, Twips y, MouseButton button);
+    // The second press of a double click (it comes instead of a MouseDown).
+    void DblClick(Twips x, Twips y, MouseButton button);
+    // The toolkit lost the drag (grab lost, window deactivated, Escape, a
+    // modal window): the drag, if any, ends as a drop on the bare window.
+    void InterruptDrag();
+
+    // The one hit test: the topmost visible control under (x, y) that takes
+    // events, or nothing for the bare window (frames and the line included)
+    // and for every point outside the client area.
+    std::optional<ControlRef> ControlAt(Twips x, Twips y) const;
+
+  private:
+    void DeliverDragOver(Twips x, Twips y);
+    void DeliverDrop(std::optional<ControlRef> target, Twips x, Twips y);
+    std::optional<std::int16_t> PieceAt(Twips x, Twips y) const;
+
+    std::vector<Control> pieces_;
+    std::vector<Control> pictures_;
+    std::vector<Control> boxes_;
+    std::vector<Control> frames_;
+    std::vector<Control> labels_;
+    Control grade_;
+    Control dropIcon_;
+    Control line_;
+    std::vector<ControlRef> order_;
+
+    FormEvents* events_ = nullptr;
+    bool dragging_ = false;
+    ControlRef dragSource_{ControlName::ImgMolecular, 0};
+    PictureRef dragIcon_;
+    Twips pointerX_ = 0;
+    Twips pointerY_ = 0;
+};
+
+}  // namespace alkynes

@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "model/FormModel.h"
+
+namespace alkynes {
+namespace {
+
+// Records every event as a line "Handler index x y".
+class Recorder : public FormEvents {
+  public:
+    explicit Recorder(FormModel& form) : form_(form) { form.SetEvents(this); }
+
+    std::vector<std::string> log;
+    bool startDragOnPress = true;
+    bool endDragInDragOver = false;
+
+    void ImgMolecular_MouseDown(std::int16_t i, MouseButton, Twips x, Twips y) override {
+        Add("MouseDown", i, x, y);
+        if (startDragOnPress) {
+            form_.BeginDrag({ControlName::ImgMolecular, i}, form_.DropIcon().Picture);
+        }
+    }
+    void ImgMolecular_MouseMove(std::int16_t i, Twips x, Twips y) override {
+        Add("MouseMove", i, x, y);
+    }
+    void ImgMolecular_MouseUp(std::int16_t i, MouseButton, Twips x, Twips y) override {
+        Add("MouseUp", i, x, y);
+    }
+    void ImgMolecular_DblClick(std::int16_t i) override { Add("DblClick", i, 0, 0); }
+    void ImgMolecular_DragOver(std::int16_t i, ControlRef, Twips x, Twips y) override {
+        Add("ImgMolecular_DragOver", i, x, y);
+    }
+    void ImgMolecular_DragDrop(std::int16_t i, ControlRef, Twips x, Twips y) override {
+        Add("ImgMolecular_DragDrop", i, x, y);
+    }
+    void ImgSyntactic_DragOver(std::int16_t i, ControlRef, Twips x, Twips y) override {
+        Add("ImgSyntactic_DragOver", i, x, y);
+        if (endDragInDragOver) {
+            form_.EndDragWithDrop(form_.DragSource());
+        }
+    }
+    void ImgSyntactic_DragDrop(std::int16_t i, ControlRef, Twips x, Twips y) override {
+        Add("ImgSyntactic_DragDrop", i, x, y);
+    }
+    void tCoefficient_DragOver(std::int16_t i, ControlRef, Twips x, Twips y) override {
+        Add("tCoefficient_DragOver", i, x, y);
+    }
+    void tCoefficient_DragDrop(std::int16_t i, ControlRef, Twips x, Twips y) override {
+        Add("tCoefficient_DragDrop", i, x, y);
+    }
+    void Label1_DragOver(std::int16_t i, ControlRef, Twips x, Twips y) override {
+        Add("Label1_DragOver", i, x, y);
+    }
+    void Label1_DragDrop(std::int16_t i, ControlRef, Twips x, Twips y) override {
+        Add("Label1_DragDrop", i, x, y);
+    }
+    void Form_DragOver(ControlRef, Twips x, Twips y) override { Add("Form_DragOver", -1, x, y); }
+    void Form_DragDrop(ControlRef source, Twips x, Twips y) override {
+        Add("Form_DragDrop", source.index, x, y);
+    }
+
+  private:
+    void Add(const char* what, int i, Twips x, Twips y) {
+        log.push_back(std::string(what) + " " + std::to_string(i) + " " +
+                      std::to_string(static_cast<int>(x)) + " " +
+                      std::to_string(static_cast<int>(y)));
+    }
+    FormModel& form_;
+};
+
+using Log = std::vector<std::string>;
+
+TEST(HitTest, TextBoxesLieAboveThePictures) {
+    FormModel form;
+    EXPECT_EQ(form.ControlAt(1900, 1800), (ControlRef{ControlName::tCoefficient, 0}));
+    form.tCoefficient(0).Visible = false;
+    EXPECT_EQ(form.ControlAt(1900, 1800), (ControlRef{ControlName::ImgSyntactic, 0}));
+}
+
+TEST(HitTest, FramesLineAndHiddenControlsAreTheBareWindow) {
+    FormModel form;
+    EXPECT_EQ(form.ControlAt(100, 1300), std::nullopt) << "frame 0 outside its picture";
+    EXPECT_EQ(form.ControlAt(5000, 5460), std::nullopt) << "the line";
+    EXPECT_EQ(form.ControlAt(200, 2800), std::nullopt) << "hidden method label";
+    form.Label1(0).Visible = true;
+    EXPECT_EQ(form.ControlAt(200, 2800), (ControlRef{ControlName::Label1, 0}));
+    EXPECT_EQ(form.ControlAt(-10, 100), std::nullopt);
+    EXPECT_EQ(form.ControlAt(15240, 100), std::nullopt);
+}
+
+TEST(HitTest, StackingOrderDecidesAmongOverlappingPieces) {
+    FormModel form;
+    // Move piece 1 over piece 0: piece 1 was created above it.
+    form.ImgMolecular(1).Left = form.ImgMolecular(0).Left;
+    EXPECT_EQ(form.ControlAt(200, 100), (ControlRef{ControlName::ImgMolecular, 1}));
+    form.BringToFront({ControlName::ImgMolecular, 0});
+    EXPECT_EQ(form.ControlAt(200, 100), (ControlRef{ControlName::ImgMolecular, 0}));
+    // The edges: left and top inside, right and bottom outside.
+    EXPECT_EQ(form.ControlAt(180, 60), (ControlRef{ControlName::ImgMolecular, 0}));
+    EXPECT_EQ(form.ControlAt(180 + 2235, 100), std::nullopt);
+}
+
+TEST(Delivery, PressesOutsideADragGoToThePieceUnderThePointer) {
+    FormModel form;
+    Recorder rec(form);
+    rec.startDragOnPress = false;
+    form.MouseDown(200, 100, MouseButton::Right);
+    form.MouseMove(300, 110);
+    form.MouseUp(300, 110, MouseButton::Right);
+    form.MouseDown(5000, 2000, MouseButton::Left);  // on a reaction picture: no handler
+    form.MouseMove(5000, 2000);
+    EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "MouseMove 0 120 50", "MouseUp 0 120 50"}));
+}
+
+TEST(Delivery, DragOverAndDropGoToTheTargetInItsOwnCoordinates) {
+    FormModel form;
+    Recorder rec(form);
+    form.MouseDown(200, 100, MouseButton::Left);
+    EXPECT_TRUE(form.Dragging());
+    form.MouseMove(210, 100);    // still over piece 0 itself
+    form.MouseMove(1900, 1800);  // over box 0
+    form.MouseMove(3000, 1800);  // over reaction 0
+    form.MouseMove(100, 1300);   // over frame 0: the window
+    form.MouseUp(3000, 2000, MouseButton::Left);
+    EXPECT_FALSE(form.Dragging());
+    form.MouseUp(3000, 2000, MouseButton::Left);  // nothing under it takes mouse events
+    EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "ImgMolecular_DragOver 0 30 40",
+                            "tCoefficient_DragOver 0 40 60", "ImgSyntactic_DragOver 0 1440 420",
+                            "Form_DragOver -1 100 1300", "ImgSyntactic_DragDrop 0 1440 620"}));
+}
+
+TEST(Delivery, TheReleaseThatDropsDoesNotAlsoReachMouseUp) {
+    FormModel form;
+    Recorder rec(form);
+    form.MouseDown(200, 100, MouseButton::Middle);
+    form.MouseUp(200, 100, MouseButton::Middle);
+    EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "ImgMolecular_DragDrop 0 20 40"}));
+}
+
+TEST(Delivery, ASecondButtonDuringADragChangesNothing) {
+    FormModel form;
+    Recorder rec(form);
+    form.MouseDown(200, 100, MouseButton::Left);
+    form.MouseDown(5000, 2000, MouseButton::Right);
+    form.DblClick(5000, 2000, MouseButton::Right);
+    EXPECT_TRUE(form.Dragging());
+    EXPECT_EQ(rec.log.size(), 1u);
+}
+
+TEST(Delivery, EndDragRequestDropsUnderTheLastPointerPosition) {
+    FormModel form;
+    Recorder rec(form);
+    rec.endDragInDragOver = true;
+    form.MouseDown(200, 100, MouseButton::Left);
+    form.MouseMove(3000, 1800);
+    EXPECT_FALSE(form.Dragging());
+    EXPECT_EQ(rec.log.back(), "ImgSyntactic_DragDrop 0 1440 420");
+    form.EndDragWithDrop({ControlName::ImgMolecular, 0});  // no drag: nothing
+    EXPECT_EQ(rec.log.size(), 3u);
+}
+
+TEST(Delivery, EndDragRequestForAnotherControlIsIgnored) {
+    FormModel form;
+    Recorder rec(form);
+    form.MouseDown(200, 100, MouseButton::Left);
+    form.EndDragWithDrop({ControlName::ImgMolecular, 5});
+    EXPECT_TRUE(form.Dragging());
+}
+
+TEST(Delivery, ReleaseOutsideTheWindowAndInterruptionsDropOnTheWindow) {
+    FormModel form;
+    Recorder rec(form);
+    form.MouseDown(200, 100, MouseButton::Left);
+    form.MouseUp(-3000, 20000, MouseButton::Left);
+    EXPECT_EQ(rec.log.back(), "Form_DragDrop 0 -3000 20000");
+
+    form.MouseDown(200, 100, MouseButton::Left);
+    form.MouseMove(3000, 1800);
+    form.InterruptDrag();
+    EXPECT_FALSE(form.Dragging());
+    EXPECT_EQ(rec.log.back(), "Form_DragDrop 0 3000 1800") << "even over a reaction picture";
+    form.InterruptDrag();
+    EXPECT_EQ(rec.log.back(), "Form_DragDrop 0 3000 1800");
+    EXPECT_EQ(rec.log.size(), 5u);
+}
+
+TEST(Delivery, ControlsWithoutDragHandlersCountAsTheWindow) {
+    FormModel form;
+    Recorder rec(form);
+    form.MouseDown(200, 100, MouseButton::Left);
+    form.MouseMove(14000, 400);  // over the grade badge
+    form.MouseUp(14000, 400, MouseButton::Left);
+    EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "Form_DragOver -1 14000 400",
+                            "Form_DragDrop 0 14000 400"}));
+}
+
+TEST(Delivery, DoubleClickIsAPressAndThenTheDoubleClick) {
+    FormModel form;
+    Recorder rec(form);
+    rec.startDragOnPress = false;
+    form.DblClick(200, 100, MouseButton::Left);
+    EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "DblClick 0 0 0"}));
+}
+
+TEST(Delivery, WithoutHandlersNothingHappens) {
+    FormModel form;
+    form.MouseDown(200, 100, MouseButton::Left);
+    form.MouseMove(3000, 1800);
+    form.MouseUp(3000, 1800, MouseButton::Left);
+    EXPECT_FALSE(form.Dragging());
+}
+
+}  // namespace
+}  // namespace alkynes

@@ -1,0 +1,48 @@
+#include "prerendered/ReadyPictures.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+namespace alkynes::content {
+namespace {
+
+// The pictures rendered by the build are exactly what the drawing code
+// draws now, for every fixed-size picture at ratios 1 and 2, and the cache
+// hands them out in place of drawing.
+TEST(ReadyPictures, AreThePicturesDrawnAtTheWindowsSizes) {
+    const auto ready = ReadyPictures();
+    EXPECT_EQ(ready.size(), FixedSizePictures().size() * 2);
+    for (const PictureRef picture : FixedSizePictures()) {
+        for (const qreal dpr : {1.0, 2.0}) {
+            SCOPED_TRACE(::testing::Message()
+                         << int(picture.kind) << "/" << int(picture.index) << " at " << dpr);
+            PictureCache withReady;
+            withReady.UseReady(ready);
+            const QImage fromBuild = withReady.Pixmap(picture, ShownSize(picture), dpr).toImage();
+            const QImage drawnNow = RenderPicture(picture, ShownSize(picture), dpr);
+            ASSERT_EQ(fromBuild.size(), drawnNow.size());
+            EXPECT_EQ(fromBuild.convertToFormat(QImage::Format_ARGB32_Premultiplied), drawnNow);
+        }
+    }
+}
+
+TEST(ReadyPictures, OtherSizesAreStillDrawn) {
+    PictureCache cache;
+    cache.UseReady(ReadyPictures());
+    const PictureRef tile{PictureKind::Compound, 3};
+    const QSize odd(200, 40);
+    const QImage drawn = cache.Pixmap(tile, odd, 1.5).toImage();
+    EXPECT_EQ(drawn.size(), QSize(300, 60));
+    EXPECT_EQ(drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              RenderPicture(tile, odd, 1.5));
+}
+
+TEST(ReadyPictures, ShownSizesAreTheWindowsControls) {
+    EXPECT_EQ(ShownSize({PictureKind::Compound, 5}), QSize(149, 29));
+    EXPECT_EQ(ShownSize({PictureKind::Reaction, 0}), QSize(790, 74));
+    EXPECT_EQ(ShownSize({PictureKind::Reaction, 4}), QSize(998, 74));
+}
+
+}  // namespace
+}  // namespace alkynes::content

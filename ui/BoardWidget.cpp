@@ -1,0 +1,483 @@
+#include "ui/BoardWidget.h"
+
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QToolTip>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "content/Twips.h"
+#include "prerendered/ReadyPictures.h"
+#include "model/Design.h"
+
+namespace alkynes {
+namespace {
+
+// The colours of the window definition.  "Window background" and "window
+// text" are the system colours of text areas, which Qt calls Base and Text.
+constexpr QColor kFormBackground{255, 255, 255};
+constexpr QColor kFrameFill{255, 255, 192};
+constexpr QColor kFrameBorder{255, 0, 0};
+constexpr QColor kBadgeBack{255, 0, 0};
+constexpr QColor kBadgeText{255, 255, 255};
+constexpr QColor kBoxText{255, 0, 0};
+
+// Widths in pixels: the frames' solid border, the badge's single border and
+// the room the badge leaves beside its caption.
+constexpr int kFrameBorderWidth = 3;
+constexpr int kBadgeBorderWidth = 1;
+constexpr int kBadgePadding = 2;
+
+// The window's fonts, in points as designed; they are set in pixels.
+constexpr const char* kTextFace = "MS Sans Serif";
+constexpr qreal kLabelPoints = 9.75;
+constexpr qreal kBadgePoints = 24;
+constexpr qreal kBoxPoints = 12;
+
+// One slot of the painted snapshot per control name and index.
+constexpr int kIndexesPerName = 128;
+constexpr int kNames = static_cast<int>(ControlName::Line1) + 1;
+static_assert(design::kPieces <= kIndexesPerName);
+
+std::size_t Key(ControlRef ref) {
+    return static_cast<std::size_t>(static_cast<int>(ref.name) * kIndexesPerName + ref.index);
+}
+
+QRectF DesignRect(const Control& c) {
+    return QRectF(c.Left, c.Top, c.Width, c.Height);
+}
+
+// The window's events name only three buttons, and no handler tells them
+// apart; any other button (back, forward, ...) is reported as the left one,
+// so that every button works the same.
+MouseButton ButtonOf(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::RightButton:
+            return MouseButton::Right;
+        case Qt::MiddleButton:
+            return MouseButton::Middle;
+        default:
+            return MouseButton::Left;
+    }
+}
+
+void DrawBorder(QPainter& painter, const QRect& r, int width, const QColor& colour) {
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), width), colour);
+    painter.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), colour);
+    painter.fillRect(QRect(r.left(), r.top(), width, r.height()), colour);
+    painter.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), colour);
+}
+
+QFont TextFont(qreal points, bool bold) {
+    QFont font(QString::fromLatin1(kTextFace));
+    font.setPixelSize(twips::FontPixelSize(points));
+    font.setBold(bold);
+    return font;
+}
+
+}  // namespace
+
+BoardWidget::BoardWidget(FormModel& model, QWidget* parent)
+    : QWidget(parent),
+      model_(model),
+      painted_(static_cast<std::size_t>(kNames * kIndexesPerName)),
+      labelFont_(TextFont(kLabelPoints, false)),
+      badgeFont_(TextFont(kBadgePoints, true)) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);  // cursor and tooltips follow the pointer
+    // The boxes take their font from the board (which paints its own texts
+    // with fonts of their own), so it is resolved once, not 22 times.
+    setFont(TextFont(kBoxPoints, true));
+    boxes_.assign(design::kBoxes, nullptr);
+    // The pictures at the window's own sizes were rendered by the build.
+    cache_.UseReady(content::ReadyPictures());
+}
+
+BoardWidget::~BoardWidget() {
+    if (dragCursorShown_) {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+QSize BoardWidget::sizeHint() const {
+    return twips::ToPixelGrid(QRectF(model_.ScaleLeft(), model_.ScaleTop(), model_.ScaleWidth(),
+                                     model_.ScaleHeight()))
+        .size();
+}
+
+// --- Coefficient boxes --------------------------------------------------------
+
+QLineEdit* BoardWidget::Box(int j) {
+    QLineEdit*& box = boxes_.at(static_cast<std::size_t>(j));
+    if (box == nullptr) {
+        box = CreateBox(j);
+    }
+    return box;
+}
+
+// A box's line edit is made the first time it is needed: all boxes are
+// hidden at start, and 22 line edits are a good part of the start-up.
+QLineEdit* BoardWidget::CreateBox(int j) {
+    const Control& c = model_.tCoefficient(j);
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QStringLiteral("tCoefficient_%1").arg(j));
+    box->setGeometry(twips::ToPixelGrid(DesignRect(c)));
+    box->setAlignment(Qt::AlignCenter);
+    box->setFrame(true);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, kBoxText);
+    box->setPalette(palette);
+    box->setText(QString::fromStdString(c.Text));
+    box->setHidden(!c.Visible);
+    // What the student types is the box's text; nothing else reacts.
+    connect(box, &QLineEdit::textEdited, this,
+            [this, j](const QString& text) { model_.tCoefficient(j).Text = text.toStdString(); });
+
+    // Tab walks the boxes made so far in the order of their tab positions.
+    std::vector<int> byTab;
+    for (int k = 0; k < design::kBoxes; ++k) {
+        if (k == j || boxes_[static_cast<std::size_t>(k)] != nullptr) {
+            byTab.push_back(k);
+        }
+    }
+    std::stable_sort(byTab.begin(), byTab.end(),
+                     [](int a, int b) { return design::TabIndex(a) < design::TabIndex(b); });
+    auto made = [&](int k) { return k == j ? box : boxes_[static_cast<std::size_t>(k)]; };
+    for (std::size_t i = 1; i < byTab.size(); ++i) {
+        QWidget::setTabOrder(made(byTab[i - 1]), made(byTab[i]));
+    }
+    return box;
+}
+
+void BoardWidget::SyncBoxes() {
+    for (int j = 0; j < design::kBoxes; ++j) {
+        const Control& c = model_.tCoefficient(j);
+        if (boxes_[static_cast<std::size_t>(j)] == nullptr && !c.Visible) {
+            continue;  // made when it is first shown, with the text it has then
+        }
+        QLineEdit* box = Box(j);
+        const QString text = QString::fromStdString(c.Text);
+        if (box->text() != text) {
+            box->setText(text);
+        }
+        if (box->isHidden() == c.Visible) {
+            box->setHidden(!c.Visible);
+        }
+    }
+}
+
+// --- Keeping the screen in step -----------------------------------------------
+
+void BoardWidget::Refresh() {
+    SyncBoxes();
+    RepaintChanges();
+    UpdateCursor();
+}
+
+void BoardWidget::InterruptDrag() {
+    if (model_.Dragging()) {
+        model_.InterruptDrag();
+        Refresh();
+    }
+}
+
+BoardWidget::Painted BoardWidget::Snapshot(const Control& c) const {
+    Painted p;
+    // Where a hidden control would lie does not matter until it is shown
+    // (and measuring the hidden badge would load its font at start-up).
+    p.rect = c.Visible ? PaintRect(c) : QRect();
+    p.visible = c.Visible;
+    p.picture = c.Picture;
+    if (c.kind == ControlKind::Label) {
+        p.text = c.Text;
+    }
+    return p;
+}
+
+void BoardWidget::RepaintChanges() {
+    QRegion dirty;
+    auto add = [&dirty](const Painted& p) {
+        if (p.visible) {
+            dirty += p.rect.adjusted(-1, -1, 1, 1);  // room for rounding at fractional ratios
+        }
+    };
+
+    const std::vector<ControlRef>& order = model_.StackingOrder();
+    for (const ControlRef ref : order) {
+        const Painted now = Snapshot(model_.Get(ref));
+        Painted& was = painted_[Key(ref)];
+        if (now == was) {
+            continue;
+        }
+        add(was);
+        add(now);
+        was = now;
+    }
+
+    if (order != paintedOrder_) {
+        // A control that now lies above one it lay below is painted again.
+        // Walking the new order from the bottom, those are the controls that
+        // come after one that lay higher before.
+        std::vector<int> oldPlace(painted_.size(), -1);
+        for (std::size_t i = 0; i < paintedOrder_.size(); ++i) {
+            oldPlace[Key(paintedOrder_[i])] = static_cast<int>(i);
+        }
+        int highest = -1;
+        for (const ControlRef ref : order) {
+            const int place = oldPlace[Key(ref)];
+            if (place < highest || place < 0) {
+                add(painted_[Key(ref)]);
+            } else {
+                highest = place;
+            }
+        }
+        paintedOrder_ = order;
+    }
+
+    if (!dirty.isEmpty()) {
+        update(dirty);
+    }
+}
+
+void BoardWidget::UpdateCursor() {
+    const qreal dpr = devicePixelRatioF();
+    const bool dragging = model_.Dragging();
+    if (dragging != dragCursorShown_) {
+        // The drag icon stays at the pointer wherever it goes, over the text
+        // boxes and outside the window too.
+        if (dragging) {
+            QGuiApplication::setOverrideCursor(QCursor(content::DragIconPixmap(dpr)));
+        } else {
+            QGuiApplication::restoreOverrideCursor();
+        }
+        dragCursorShown_ = dragging;
+    }
+
+    // During a drag the drag icon stands for every cursor, and the model
+    // has just hit-tested the pointer itself: no second hit test then.
+    bool overPiece = false;
+    if (!dragging) {
+        const std::optional<ControlRef> hit =
+            model_.ControlAt(static_cast<Twips>(pointer_.x()), static_cast<Twips>(pointer_.y()));
+        overPiece = hit && hit->name == ControlName::ImgMolecular;
+    }
+    if (overPiece && (!handShown_ || handDpr_ != dpr)) {
+        if (handDpr_ != dpr) {
+            hand_ = content::HandCursor(dpr);
+            handDpr_ = dpr;
+        }
+        setCursor(hand_);
+    } else if (!overPiece && handShown_) {
+        unsetCursor();
+    }
+    handShown_ = overPiece;
+}
+
+// --- Input --------------------------------------------------------------------
+
+QPointF BoardWidget::PointerTwips(const QMouseEvent& event) {
+    pointer_ = twips::FromPixels(mapFromGlobal(event.globalPosition()));
+    return pointer_;
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = PointerTwips(*event);
+    model_.MouseDown(static_cast<Twips>(at.x()), static_cast<Twips>(at.y()),
+                     ButtonOf(event->button()));
+    Refresh();
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF at = PointerTwips(*event);
+    if (model_.Dragging() && event->buttons() == Qt::NoButton) {
+        // The release went somewhere else (a grab taken away, a window that
+        // swallowed it): the drag cannot go on.
+        model_.InterruptDrag();
+    }
+    model_.MouseMove(static_cast<Twips>(at.x()), static_cast<Twips>(at.y()));
+    Refresh();
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF at = PointerTwips(*event);
+    model_.MouseUp(static_cast<Twips>(at.x()), static_cast<Twips>(at.y()),
+                   ButtonOf(event->button()));
+    Refresh();
+}
+
+void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPointF at = PointerTwips(*event);
+    model_.DblClick(static_cast<Twips>(at.x()), static_cast<Twips>(at.y()),
+                    ButtonOf(event->button()));
+    Refresh();
+}
+
+bool BoardWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        ShowToolTip(static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void BoardWidget::ShowToolTip(QHelpEvent* event) {
+    if (!model_.Dragging()) {
+        const QPointF at = twips::FromPixels(QPointF(event->pos()));
+        const std::optional<ControlRef> hit =
+            model_.ControlAt(static_cast<Twips>(at.x()), static_cast<Twips>(at.y()));
+        if (hit && hit->name == ControlName::ImgMolecular) {
+            const Control& piece = model_.Get(*hit);
+            if (!piece.ToolTipText.empty()) {
+                QToolTip::showText(event->globalPos(), QString::fromStdString(piece.ToolTipText),
+                                   this, PaintRect(piece));
+                return;
+            }
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+}
+
+// --- Painting -----------------------------------------------------------------
+
+QRect BoardWidget::PaintRect(const Control& c) const {
+    if (c.ref.name == ControlName::LGrade) {
+        return BadgeRect(c);
+    }
+    if (c.kind == ControlKind::Line) {
+        const QRectF span =
+            QRectF(QPointF(c.Left, c.Top), QPointF(c.Left + c.Width, c.Top + c.Height))
+                .normalized();
+        return twips::ToPixelGrid(span).adjusted(0, 0, 1, 1);  // one pixel wide
+    }
+    return twips::ToPixelGrid(DesignRect(c));
+}
+
+// The badge sizes itself to its caption.  It keeps the right edge of its
+// designed rectangle, beside the window's edge, so that a shorter score
+// stays right-aligned where "100%" would end.
+QRect BoardWidget::BadgeRect(const Control& c) const {
+    const QFontMetrics metrics(badgeFont_);
+    const int width = metrics.horizontalAdvance(QString::fromStdString(c.Text)) +
+                      2 * (kBadgeBorderWidth + kBadgePadding);
+    const int height = metrics.height() + 2 * kBadgeBorderWidth;
+    const QRect design = twips::ToPixelGrid(DesignRect(c));
+    return QRect(design.left() + design.width() - width, design.top(), width, height);
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+    // Pictures are rendered for the ratio of the screen the window is on
+    // now; a window moved to another screen renders them anew.
+    const qreal dpr = devicePixelRatioF();
+    if (dpr != cacheDpr_) {
+        cache_.Clear();
+        cacheDpr_ = dpr;
+    }
+
+    QPainter painter(this);
+    const QRegion& dirty = event->region();
+    painter.fillRect(event->rect(), kFormBackground);
+
+    // Where each visible control lies, walking from the top.  The pieces
+    // resting in one palette cell lie exactly on one another: only the top
+    // one of such a stack shows, so the others are not painted.
+    const std::vector<ControlRef>& order = model_.StackingOrder();
+    std::vector<std::optional<QRect>> shown(order.size());
+    std::vector<std::pair<QRect, PictureRef>> seen;
+    for (std::size_t i = order.size(); i-- > 0;) {
+        const Control& c = model_.Get(order[i]);
+        if (!c.Visible) {
+            continue;
+        }
+        const QRect rect = PaintRect(c);
+        if (c.kind == ControlKind::Image) {
+            const std::pair<QRect, PictureRef> key{rect, c.Picture};
+            if (std::find(seen.begin(), seen.end(), key) != seen.end()) {
+                continue;  // covered by the same picture in the same place
+            }
+            seen.push_back(key);
+        }
+        shown[i] = rect;
+    }
+
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (!shown[i] || !dirty.intersects(*shown[i])) {
+            continue;
+        }
+        const ControlRef ref = order[i];
+        const Control& c = model_.Get(ref);
+        const QRect rect = *shown[i];
+        switch (c.kind) {
+            case ControlKind::Shape:
+                PaintFrame(painter, rect);
+                break;
+            case ControlKind::Line:
+                PaintLine(painter, c, rect);
+                break;
+            case ControlKind::Label:
+                if (ref.name == ControlName::LGrade) {
+                    PaintBadge(painter, c, rect);
+                } else {
+                    PaintLabel(painter, c, rect);
+                }
+                break;
+            case ControlKind::Image: {
+                const QPixmap& pixmap = cache_.Pixmap(c.Picture, rect.size(), dpr);
+                if (!pixmap.isNull()) {
+                    painter.drawPixmap(rect.topLeft(), pixmap);
+                }
+                break;
+            }
+            case ControlKind::TextBox:
+                break;  // real child widgets
+        }
+    }
+}
+
+void BoardWidget::PaintFrame(QPainter& painter, const QRect& rect) const {
+    painter.fillRect(rect, kFrameFill);
+    DrawBorder(painter, rect, kFrameBorderWidth, kFrameBorder);
+}
+
+void BoardWidget::PaintLine(QPainter& painter, const Control& c, const QRect& rect) const {
+    const QColor colour = palette().color(QPalette::Text);
+    if (c.Width == 0 || c.Height == 0) {
+        painter.fillRect(rect, colour);
+        return;
+    }
+    painter.save();
+    painter.setPen(QPen(colour, 1));
+    painter.drawLine(twips::ToPixels(QPointF(c.Left, c.Top)),
+                     twips::ToPixels(QPointF(c.Left + c.Width, c.Top + c.Height)));
+    painter.restore();
+}
+
+void BoardWidget::PaintLabel(QPainter& painter, const Control& c, const QRect& rect) const {
+    painter.fillRect(rect, palette().color(QPalette::Base));
+    painter.setPen(palette().color(QPalette::Text));
+    painter.setFont(labelFont_);
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     QString::fromStdString(c.Text));
+}
+
+void BoardWidget::PaintBadge(QPainter& painter, const Control& c, const QRect& rect) const {
+    painter.fillRect(rect, kBadgeBack);
+    DrawBorder(painter, rect, kBadgeBorderWidth, palette().color(QPalette::Text));
+    painter.setPen(kBadgeText);
+    painter.setFont(badgeFont_);
+    const int inset = kBadgeBorderWidth + kBadgePadding;
+    painter.drawText(rect.adjusted(inset, kBadgeBorderWidth, -inset, -kBadgeBorderWidth),
+                     Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(c.Text));
+}
+
+}  // namespace alkynes

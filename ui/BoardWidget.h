@@ -1,0 +1,114 @@
+// The client area of the main window: one widget that paints every
+// windowless control of the FormModel and holds the coefficient boxes as
+// real line edits, and that hands all mouse input over the window to the
+// model's dispatcher.
+//
+// The widget decides nothing about the exercise.  After every event it
+// forwards (and after every menu command, through Refresh) it brings the
+// screen in step with the model: the boxes take the model's texts and
+// visibility, and the pixels of every control whose geometry, visibility,
+// picture, caption or stacking changed since the last paint are repainted,
+// and nothing else.
+#pragma once
+
+#include <QCursor>
+#include <QFont>
+#include <QWidget>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "content/Pictures.h"
+#include "model/FormModel.h"
+
+class QHelpEvent;
+class QLineEdit;
+
+namespace alkynes {
+
+class BoardWidget : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit BoardWidget(FormModel& model, QWidget* parent = nullptr);
+    ~BoardWidget() override;
+
+    BoardWidget(const BoardWidget&) = delete;
+    BoardWidget& operator=(const BoardWidget&) = delete;
+
+    // Brings the boxes, the painted controls and the pointer in step with
+    // the model after the logic has run.
+    void Refresh();
+
+    // Ends a drag that the toolkit has lost (grab lost, window deactivated
+    // or blocked by a modal window, Escape): the model turns it into a drop
+    // on the bare window.  Does nothing when no drag is under way.
+    void InterruptDrag();
+
+    // Coefficient box j (0 to 21), the line edit that stands for
+    // tCoefficient(j).
+    QLineEdit* Box(int j);
+
+    // Where a control lies on the widget, in pixels, as it is painted (the
+    // grade badge sized to its caption).
+    QRect PaintRect(const Control& control) const;
+
+    QSize sizeHint() const override;
+
+  protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    // What was last painted of one windowless control.
+    struct Painted {
+        QRect rect;
+        bool visible = false;
+        PictureRef picture;
+        std::string text;
+        friend bool operator==(const Painted&, const Painted&) = default;
+    };
+
+    QLineEdit* CreateBox(int j);
+    void SyncBoxes();
+    void RepaintChanges();
+    void UpdateCursor();
+    void ShowToolTip(QHelpEvent* event);
+
+    // The pointer of a mouse event in window twips.  The global position is
+    // used, so that a grabbed pointer outside the widget still maps right.
+    QPointF PointerTwips(const QMouseEvent& event);
+
+    Painted Snapshot(const Control& control) const;
+    QRect BadgeRect(const Control& control) const;
+    void PaintFrame(QPainter& painter, const QRect& rect) const;
+    void PaintLine(QPainter& painter, const Control& control, const QRect& rect) const;
+    void PaintLabel(QPainter& painter, const Control& control, const QRect& rect) const;
+    void PaintBadge(QPainter& painter, const Control& control, const QRect& rect) const;
+
+    FormModel& model_;
+    std::vector<QLineEdit*> boxes_;
+
+    // Last painted state, by control (see Key in the .cpp) and stacking.
+    std::vector<Painted> painted_;
+    std::vector<ControlRef> paintedOrder_;
+
+    content::PictureCache cache_;
+    qreal cacheDpr_ = 0;
+
+    QFont labelFont_;
+    QFont badgeFont_;
+
+    QCursor hand_;
+    qreal handDpr_ = 0;
+    bool handShown_ = false;
+    bool dragCursorShown_ = false;
+    QPointF pointer_{-1, -1};  // the last pointer position, twips
+};
+
+}  // namespace alkynes

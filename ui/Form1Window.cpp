@@ -1,0 +1,170 @@
+#include "ui/Form1Window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStyle>
+
+#include <string_view>
+
+#include "ui/BoardWidget.h"
+#include "content/Artwork.h"
+#include "content/Fonts.h"
+#include "model/Design.h"
+
+namespace alkynes {
+
+Form1Window::Form1Window(std::unique_ptr<RandomSource> random)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      form_(std::move(random)) {
+    // Before any font of the window is resolved.
+    content::InstallFontSubstitutions();
+
+    setWindowTitle(QString::fromUtf8(design::kCaption));
+    setWindowIcon(content::WindowIcon());
+
+    board_ = new BoardWidget(form_.Model(), this);
+    board_->setFixedSize(board_->sizeHint());
+    setCentralWidget(board_);
+    CreateMenu();
+
+    // The window is as large as its menu bar and client area, and the user
+    // cannot change that.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+
+    form_.SetCloseRequest([this] { EndApplication(); });
+    form_.Form_Load();
+    board_->Refresh();
+}
+
+Form1Window::~Form1Window() {
+    form_.SetCloseRequest(nullptr);
+    // The board paints and edits form_'s model: it goes before form_ does.
+    delete board_;
+    board_ = nullptr;
+}
+
+void Form1Window::CreateMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false);  // the menu stays in the window on every desktop
+    for (const design::MenuDesign& item : design::kMenu) {
+        // Items have no access keys: a literal '&' is escaped.
+        QString caption = QString::fromUtf8(item.caption);
+        caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* action = bar->addAction(caption);
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setMenuRole(QAction::NoRole);
+
+        const std::string_view name = item.name;
+        if (name == "mnuHelp") {
+            connect(action, &QAction::triggered, this,
+                    [this] { Inform(&Form1Window::helpRequested); });
+        } else if (name == "mnuCheck") {
+            connect(action, &QAction::triggered, this, [this] { Command(&Form1::mnuCheck_Click); });
+        } else if (name == "mnuRestart") {
+            connect(action, &QAction::triggered, this,
+                    [this] { Command(&Form1::mnuRestart_Click); });
+        } else if (name == "mnuSheet") {
+            connect(action, &QAction::triggered, this,
+                    [this] { Inform(&Form1Window::sheetRequested); });
+        } else if (name == "mnuAbout") {
+            connect(action, &QAction::triggered, this,
+                    [this] { Inform(&Form1Window::aboutRequested); });
+        } else if (name == "mnuExit") {
+            connect(action, &QAction::triggered, this, [this] { Command(&Form1::mnuExit_Click); });
+        }
+        // mnuVSeperator only separates the commands from the items after it.
+    }
+}
+
+QAction* Form1Window::MenuItem(const char* name) const {
+    for (QAction* action : menuBar()->actions()) {
+        if (action->objectName() == QLatin1String(name)) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+void Form1Window::Command(void (Form1::*handler)()) {
+    (form_.*handler)();
+    if (!ending_) {
+        board_->Refresh();
+    }
+}
+
+void Form1Window::Inform(void (Form1Window::*request)()) {
+    emit(this->*request)();
+    board_->Refresh();
+}
+
+// The window starts centred on its screen, frame included where the
+// platform already knows the frame.
+void Form1Window::CentreOnScreen() {
+    const QScreen* where = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (where == nullptr) {
+        return;
+    }
+    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(),
+                             where->availableGeometry())
+             .topLeft());
+}
+
+void Form1Window::showEvent(QShowEvent* event) {
+    if (!placed_) {
+        placed_ = true;
+        CentreOnScreen();
+    }
+    QMainWindow::showEvent(event);
+}
+
+bool Form1Window::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::WindowBlocked:     // a modal window opened
+        case QEvent::WindowDeactivate:  // another window took the input
+        case QEvent::Hide:
+            if (board_ != nullptr) {
+                board_->InterruptDrag();
+            }
+            break;
+        default:
+            break;
+    }
+    return QMainWindow::event(event);
+}
+
+void Form1Window::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && board_ != nullptr) {
+        board_->InterruptDrag();
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void Form1Window::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!ending_) {
+        form_.Form_Unload();
+    }
+}
+
+// Form_Unload ends the application at once: every window closes, nothing
+// is asked and nothing is saved.
+void Form1Window::EndApplication() {
+    if (ending_) {
+        return;
+    }
+    ending_ = true;
+    board_->InterruptDrag();
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+}  // namespace alkynes

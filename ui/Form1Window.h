@@ -1,0 +1,64 @@
+// The main window "Παρασκευές αλκινίων" on Qt Widgets: a fixed-size window
+// with the menu bar of the window definition and the board widget as its
+// client area.  It owns the plain Form1 (controls, board and handlers),
+// runs its load handler before it is first shown, turns menu clicks into
+// Form1's commands and ends the application when it is closed.
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+#include "core/Random.h"
+#include "form1/Form1.h"
+
+class QAction;
+
+namespace alkynes {
+
+class BoardWidget;
+
+class Form1Window : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // `random` is the shuffle's source; by default the clock-seeded one.
+    explicit Form1Window(std::unique_ptr<RandomSource> random = nullptr);
+    ~Form1Window() override;
+
+    Form1Window(const Form1Window&) = delete;
+    Form1Window& operator=(const Form1Window&) = delete;
+
+    Form1& Logic() { return form_; }
+    BoardWidget* Board() const { return board_; }
+
+    // The menu bar item of the given control name ("mnuHelp", ...), or null.
+    QAction* MenuItem(const char* name) const;
+
+  signals:
+    // The information commands of the menu; whoever shows help, opens the
+    // worksheet or shows the about window connects here.
+    void helpRequested();
+    void sheetRequested();
+    void aboutRequested();
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void CreateMenu();
+    void Command(void (Form1::*handler)());
+    void Inform(void (Form1Window::*request)());
+    void CentreOnScreen();
+    void EndApplication();
+
+    Form1 form_;
+    BoardWidget* board_ = nullptr;
+    bool ending_ = false;
+    bool placed_ = false;
+};
+
+}  // namespace alkynes
