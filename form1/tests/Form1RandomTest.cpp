@@ -1,19 +1,12 @@
 // Random play through the window's dispatcher: presses, moves, releases and
 // double clicks anywhere in and around the window (mostly over controls),
 // interrupted drags, typed coefficients, checks and restarts.  After every
-// event the board and the window must agree:
+// event the board and the window must agree (testing/Invariants.h, the
+// invariants the fuzz target of the window model checks too).
 //
-//  * every slot holds -1 or a piece 0 to 116, and no piece is in two slots;
-//  * PaletteOrder is a permutation of the nine cells;
-//  * the boxes of a reaction are visible exactly when it is filled, and
-//    hidden boxes are empty;
-//  * every piece is visible; a piece in a slot sits exactly at the slot's
-//    position, every other piece but the one being dragged rests exactly at
-//    its palette cell; the piece being dragged is DragIndex and in no slot.
-//
-// ALKYNES_RANDOM_EVENTS sets the number of events (default 200000; the full
-// run of test.sh plays 1000000) and
-// ALKYNES_SEED the seed (default below).  A failure names the seed and the
+// ALKYNES_RANDOM_EVENTS sets the number of events (default 1000000; the
+// target random-10m plays 10000000) and ALKYNES_SEED the seed (default
+// below).  A failure names the seed and the
 // event, and the same two variables replay it, e.g.
 //
 //   ALKYNES_SEED=20261209 ALKYNES_RANDOM_EVENTS=5000 ./form1_tests --gtest_filter='RandomPlay.*'
@@ -25,6 +18,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -32,8 +26,8 @@
 
 #include "core/Board.h"
 #include "core/Palette.h"
-#include "drag/Placement.h"
 #include "testing/FormFixture.h"
+#include "testing/Invariants.h"
 #include "testing/ScriptedRandom.h"
 #include "form1/Form1.h"
 #include "model/Design.h"
@@ -42,7 +36,7 @@
 namespace alkynes::testing {
 namespace {
 
-constexpr std::uint64_t kDefaultEvents = 200'000;
+constexpr std::uint64_t kDefaultEvents = 1'000'000;
 constexpr std::uint64_t kDefaultSeed = 20261209;
 
 std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
@@ -116,97 +110,6 @@ std::string Describe(const Event& e) {
             break;
     }
     return out.str();
-}
-
-// What went wrong between the board and the window, or nothing.
-std::string Violation(const Form1& form) {
-    const Board& board = form.State();
-    const FormModel& model = form.Model();
-    std::ostringstream out;
-
-    std::array<int, design::kPieces> slotOf;
-    slotOf.fill(-1);
-    for (int s = 0; s < kSlots; ++s) {
-        const int piece = board.Slots[static_cast<std::size_t>(s)].Piece;
-        if (piece == kEmpty) {
-            continue;
-        }
-        if (piece < 0 || piece >= design::kPieces) {
-            out << "slot " << s << " holds " << piece;
-            return out.str();
-        }
-        if (slotOf[static_cast<std::size_t>(piece)] != -1) {
-            out << "piece " << piece << " is in slots " << slotOf[static_cast<std::size_t>(piece)]
-                << " and " << s;
-            return out.str();
-        }
-        slotOf[static_cast<std::size_t>(piece)] = s;
-    }
-
-    unsigned cells = 0;
-    for (std::int16_t cell : board.PaletteOrder) {
-        if (cell < 0 || cell >= kCompounds || (cells & (1u << cell)) != 0) {
-            return "PaletteOrder is not a permutation";
-        }
-        cells |= 1u << cell;
-    }
-
-    for (std::int16_t r = 0; r < design::kReactions; ++r) {
-        const bool filled = ReactionFilled(board, r);
-        for (std::int16_t j : ReactionBoxes(r)) {
-            const Control& box = model.tCoefficient(j);
-            if (box.Visible != filled) {
-                out << "box " << j << (box.Visible ? " is shown" : " is hidden")
-                    << " while reaction " << r << (filled ? " is filled" : " is not filled");
-                return out.str();
-            }
-            if (!box.Visible && !box.Text.empty()) {
-                out << "hidden box " << j << " holds \"" << box.Text << "\"";
-                return out.str();
-            }
-        }
-    }
-
-    const bool dragging = model.Dragging();
-    const int dragged = dragging ? model.DragSource().index : -1;
-    if (dragging) {
-        if (model.DragSource() != ControlRef{ControlName::ImgMolecular, board.DragIndex}) {
-            return "the dragged control is not ImgMolecular(DragIndex)";
-        }
-        if (slotOf[static_cast<std::size_t>(dragged)] != -1) {
-            out << "the dragged piece " << dragged << " is in slot "
-                << slotOf[static_cast<std::size_t>(dragged)];
-            return out.str();
-        }
-    }
-
-    if (model.PieceCount() != design::kPieces) {
-        return "pieces are missing";
-    }
-    for (int p = 0; p < design::kPieces; ++p) {
-        const Control& piece = model.ImgMolecular(p);
-        if (!piece.Visible) {
-            out << "piece " << p << " is hidden";
-            return out.str();
-        }
-        const int s = slotOf[static_cast<std::size_t>(p)];
-        if (s == -1 && p == dragged) {
-            continue;
-        }
-        const Point at =
-            s != -1
-                ? SlotPosition(model, static_cast<std::int16_t>(s), static_cast<std::int16_t>(p))
-                : PaletteCellPosition(model,
-                                      board.PaletteOrder[static_cast<std::size_t>(CompoundOf(p))]);
-        if (piece.Left != at.Left || piece.Top != at.Top) {
-            out << "piece " << p << " lies at (" << piece.Left << ", " << piece.Top
-                << ") instead of "
-                << (s != -1 ? "its slot " + std::to_string(s) : std::string("its palette cell"))
-                << " at (" << at.Left << ", " << at.Top << ")";
-            return out.str();
-        }
-    }
-    return {};
 }
 
 // Chooses the events, mostly aimed at the controls.
@@ -422,7 +325,8 @@ TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
     Form1 form(
         std::make_unique<ScriptedRandom>(ScriptedRandom::ForOrder({4, 7, 0, 2, 8, 5, 1, 6, 3})));
     form.Form_Load();
-    ASSERT_EQ(Violation(form), "") << "after load";
+    const std::optional<std::string> afterLoad = BoardViolation(form);
+    ASSERT_FALSE(afterLoad.has_value()) << "after load: " << afterLoad.value_or("");
 
     Player player(form, seed);
     Reached reached;
@@ -446,15 +350,14 @@ TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
 
         player.Apply(e);
 
-        const std::string violation = Violation(form);
-        if (!violation.empty()) {
+        if (const std::optional<std::string> violation = BoardViolation(form)) {
             std::ostringstream recent;
             const std::uint64_t first = n + 1 >= kHistory ? n + 1 - kHistory : 0;
             for (std::uint64_t i = first; i <= n; ++i) {
                 recent << "\n  event " << i << ": " << Describe(history[i % kHistory]);
             }
             FAIL() << "seed " << seed << ", event " << n << " (" << Describe(e)
-                   << "): " << violation << "\nreplay with ALKYNES_SEED=" << seed
+                   << "): " << *violation << "\nreplay with ALKYNES_SEED=" << seed
                    << " ALKYNES_RANDOM_EVENTS=" << n + 1 << "\nthe last events:" << recent.str();
         }
 
