@@ -32,6 +32,18 @@ void Form1::Form_Unload() {
     }
 }
 
+namespace {
+void Request(const std::function<void()>& request) {
+    if (request) {
+        request();
+    }
+}
+}  // namespace
+
+void Form1::mnuHelp_Click() { Request(info_.help); }
+void Form1::mnuSheet_Click() { Request(info_.sheet); }
+void Form1::mnuAbout_Click() { Request(info_.about); }
+
 void Form1::mnuCheck_Click() {
     CheckAndGrade(board_, model_, [this](std::int16_t r) { return CheckCoefficients(model_, r); });
 }

@@ -10,10 +10,11 @@
 #include "core/Board.h"
 #include "core/Random.h"
 #include "model/FormModel.h"
+#include "model/Menu.h"
 
 namespace alkynes {
 
-class Form1 : public FormEvents {
+class Form1 : public FormEvents, public MenuEvents {
   public:
     // `random` is the shuffle's source; by default the clock-seeded one.
     explicit Form1(std::unique_ptr<RandomSource> random = nullptr);
@@ -31,15 +32,26 @@ class Form1 : public FormEvents {
     // toolkit layer.
     void SetCloseRequest(std::function<void()> close) { close_ = std::move(close); }
 
+    // What the information commands of the menu do (the help box, the
+    // worksheet, the about window); set by the toolkit layer, which owns
+    // those windows.
+    struct InfoRequests {
+        std::function<void()> help, sheet, about;
+    };
+    void SetInfoRequests(InfoRequests requests) { info_ = std::move(requests); }
+
     // --- Window events -----------------------------------------------------
     void Form_Load();
     // Ends the application; nothing is saved and nothing is asked.
     void Form_Unload();
 
     // --- Menu commands -----------------------------------------------------
-    void mnuCheck_Click();
-    void mnuRestart_Click();
-    void mnuExit_Click();
+    void mnuHelp_Click() override;
+    void mnuCheck_Click() override;
+    void mnuRestart_Click() override;
+    void mnuSheet_Click() override;
+    void mnuAbout_Click() override;
+    void mnuExit_Click() override;
 
     // The pointer and drag handlers, called by the model's dispatcher.  Each
     // hands its event to one rule of drag/ or coefficients/.
@@ -67,6 +79,7 @@ class Form1 : public FormEvents {
     Board board_;
     std::unique_ptr<RandomSource> random_;
     std::function<void()> close_;
+    InfoRequests info_;
 };
 
 }  // namespace alkynes

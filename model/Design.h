@@ -1,12 +1,15 @@
 // The design values of the main window: every control as it is created,
-// before the load handler runs.  The table in Design.cpp is the single place
-// these numbers live.
+// before the load handler runs, with its geometry, colours and fonts; and
+// those of the about window.  This header and the table in Design.cpp are
+// the single place these numbers live: the Qt layer only converts them.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <span>
 
 #include "model/Controls.h"
+#include "model/Menu.h"  // the menu bar, design::kMenu
 
 namespace alkynes::design {
 
@@ -19,6 +22,7 @@ inline constexpr Twips kScaleWidth = 15240;
 inline constexpr Twips kScaleHeight = 9975;
 inline constexpr Twips kTwipsPerPixel = 15;  // at 96 dots per inch
 
+// One master piece for each compound: this is also the number of compounds.
 inline constexpr int kMasterPieces = 9;
 inline constexpr int kPieces = 117;
 inline constexpr int kReactions = 5;
@@ -42,20 +46,23 @@ struct ControlDesign {
 // windows and lie above all of them, come last.
 std::span<const ControlDesign> Controls();
 
-// The menu bar, left to right.
-struct MenuDesign {
-    const char* name;
-    const char* caption;
+struct Size {
+    Twips width, height;
 };
-inline constexpr std::array<MenuDesign, 7> kMenu{{
-    {"mnuHelp", "Βοήθεια"},
-    {"mnuCheck", "Έλεγχος"},
-    {"mnuRestart", "Απ' την αρχή"},
-    {"mnuSheet", "Φύλλο εργασίας"},
-    {"mnuVSeperator", "|"},
-    {"mnuAbout", "Περί..."},
-    {"mnuExit", "Έξοδος"},
-}};
+
+struct Rect {
+    Twips left, top, width, height;
+};
+
+// The sizes the pictures are shown at, which their drawings are made for:
+// every compound piece, the reaction pictures 0 and 1 (the short
+// equations) and 2 to 4 (the long ones).
+inline constexpr Size kPieceSize{2235, 435};
+inline constexpr Size kShortReactionSize{11850, 1110};
+inline constexpr Size kLongReactionSize{14970, 1110};
+constexpr Size ReactionSize(int r) {
+    return r < 2 ? kShortReactionSize : kLongReactionSize;
+}
 
 // Tab positions of the coefficient boxes: 0 to 16, then 21 to 25 (positions
 // 17 to 20 belong to labels, which never take the focus).
@@ -63,4 +70,65 @@ constexpr int TabIndex(int box) {
     return box <= 16 ? box : box + 4;
 }
 
+// --- Colours and fonts --------------------------------------------------------
+//
+// Colours are 0xRRGGBB.  Where a control takes the system's "window
+// background" or "window text" colour (the method labels, the rule, the
+// boxes' background, the badge's border) no value stands here: the control
+// follows the system colour rather than copying it.
+using Rgb = std::uint32_t;
+
+// A font as designed: face, size in points and weight.
+struct FontDesign {
+    const char* face;
+    double points;
+    bool bold;
+};
+
+// The face of every text of both windows (with the Greek character set).
+// Where it is not installed, the window layer puts a face with its metrics
+// and with Greek letters in its place.
+inline constexpr const char* kTextFace = "MS Sans Serif";
+
+inline constexpr Rgb kFormBackColor = 0xFFFFFF;
+
+// Container: filled pale yellow, in a solid red border 3 pixels wide.
+inline constexpr Rgb kFrameFillColor = 0xFFFFC0;
+inline constexpr Rgb kFrameBorderColor = 0xFF0000;
+inline constexpr int kFrameBorderPixels = 3;
+
+// tCoefficient: red text on the window background.
+inline constexpr Rgb kBoxForeColor = 0xFF0000;
+inline constexpr FontDesign kBoxFont{kTextFace, 12, true};
+
+// Label1: window text on the window background.
+inline constexpr FontDesign kLabelFont{kTextFace, 9.75, false};
+
+// LGrade: white on opaque red, in a single-line border 1 pixel wide.
+inline constexpr Rgb kGradeForeColor = 0xFFFFFF;
+inline constexpr Rgb kGradeBackColor = 0xFF0000;
+inline constexpr int kGradeBorderPixels = 1;
+inline constexpr FontDesign kGradeFont{kTextFace, 24, true};
+
+// --- The about window frmAbout ------------------------------------------------
+namespace about {
+
+// The client area, in twips of its own default scale.
+inline constexpr Size kClientSize{8055, 5325};
+inline constexpr Rgb kBackColor = 0x404040;
+// The window's own font: the OK button's and the notice's.
+inline constexpr FontDesign kFont{kTextFace, 8.25, false};
+
+// The controls, from the bottom of the stacking order up.
+inline constexpr Rect kLogo2{4020, 60, 4005, 4005};
+inline constexpr Rect kLogo1{60, 60, 4005, 4005};  // a white panel behind the credit
+inline constexpr Rgb kLogo1FillColor = 0xFFFFFF;
+inline constexpr Rect kLabel1{165, 1260, 3705, 1665};  // the credit: green on window background
+inline constexpr Rgb kLabel1ForeColor = 0x008000;
+inline constexpr FontDesign kLabel1Font{kTextFace, 24, true};
+inline constexpr Rect kImage1{2460, 420, 3195, 3195};
+inline constexpr Rect kCmdClose{3120, 4980, 1935, 315};
+inline constexpr Rect kComment{60, 4080, 7995, 795};
+
+}  // namespace about
 }  // namespace alkynes::design

@@ -10,8 +10,6 @@
 #include <QShowEvent>
 #include <QStyle>
 
-#include <string_view>
-
 #include "ui/BoardWidget.h"
 #include "content/Artwork.h"
 #include "content/Fonts.h"
@@ -41,12 +39,15 @@ Form1Window::Form1Window(std::unique_ptr<RandomSource> random)
     adjustSize();
 
     form_.SetCloseRequest([this] { EndApplication(); });
+    form_.SetInfoRequests({[this] { emit helpRequested(); }, [this] { emit sheetRequested(); },
+                           [this] { emit aboutRequested(); }});
     form_.Form_Load();
     board_->Refresh();
 }
 
 Form1Window::~Form1Window() {
     form_.SetCloseRequest(nullptr);
+    form_.SetInfoRequests({});
     // The board paints and edits form_'s model: it goes before form_ does.
     delete board_;
     board_ = nullptr;
@@ -63,25 +64,10 @@ void Form1Window::CreateMenu() {
         action->setObjectName(QString::fromLatin1(item.name));
         action->setMenuRole(QAction::NoRole);
 
-        const std::string_view name = item.name;
-        if (name == "mnuHelp") {
+        if (item.click != nullptr) {
             connect(action, &QAction::triggered, this,
-                    [this] { Inform(&Form1Window::helpRequested); });
-        } else if (name == "mnuCheck") {
-            connect(action, &QAction::triggered, this, [this] { Command(&Form1::mnuCheck_Click); });
-        } else if (name == "mnuRestart") {
-            connect(action, &QAction::triggered, this,
-                    [this] { Command(&Form1::mnuRestart_Click); });
-        } else if (name == "mnuSheet") {
-            connect(action, &QAction::triggered, this,
-                    [this] { Inform(&Form1Window::sheetRequested); });
-        } else if (name == "mnuAbout") {
-            connect(action, &QAction::triggered, this,
-                    [this] { Inform(&Form1Window::aboutRequested); });
-        } else if (name == "mnuExit") {
-            connect(action, &QAction::triggered, this, [this] { Command(&Form1::mnuExit_Click); });
+                    [this, click = item.click] { Command(click); });
         }
-        // mnuVSeperator only separates the commands from the items after it.
     }
 }
 
@@ -94,16 +80,11 @@ QAction* Form1Window::MenuItem(const char* name) const {
     return nullptr;
 }
 
-void Form1Window::Command(void (Form1::*handler)()) {
-    (form_.*handler)();
+void Form1Window::Command(void (MenuEvents::*click)()) {
+    (static_cast<MenuEvents&>(form_).*click)();
     if (!ending_) {
         board_->Refresh();
     }
-}
-
-void Form1Window::Inform(void (Form1Window::*request)()) {
-    emit(this->*request)();
-    board_->Refresh();
 }
 
 // The window starts centred on its screen, frame included where the

@@ -50,8 +50,7 @@ class Form1Window : public QMainWindow {
 
   private:
     void CreateMenu();
-    void Command(void (Form1::*handler)());
-    void Inform(void (Form1Window::*request)());
+    void Command(void (MenuEvents::*click)());
     void CentreOnScreen();
     void EndApplication();
 
