@@ -6,6 +6,7 @@
 #include <span>
 
 #include "coefficients/NumberReading.h"
+#include "core/AnswerKey.h"
 #include "core/Board.h"
 #include "model/Design.h"
 #include "model/FormModel.h"
@@ -13,42 +14,11 @@
 namespace alkynes {
 namespace {
 
-// One equality of a ratio: c(left) = factor · c(right).
-struct Proportion {
-    std::size_t left;
-    std::int32_t factor;
-    std::size_t right;
-};
-
-constexpr std::size_t kMostBoxes = 5;
-
-constexpr Proportion kRatio0[] = {{0, 2, 1}, {2, 3, 1}};                        // 2 : 1 : 3
-constexpr Proportion kRatio1[] = {{1, 2, 0}, {2, 1, 0}, {3, 1, 0}};             // 1 : 2 : 1 : 1
-constexpr Proportion kRatio2[] = {{1, 2, 0}, {2, 1, 0}, {3, 1, 1}, {4, 1, 1}};  // 1 : 2 : 1 : 2 : 2
-
-std::span<const Proportion> RatioOf(std::int16_t r) {
-    switch (r) {
-        case 0:
-            return kRatio0;
-        case 1:
-            return kRatio1;
-        default:
-            return kRatio2;
-    }
-}
-
-// The values are at most 32767 and the factors at most 3: the products are
-// exact in 32 bits.
-bool RatioHolds(std::int16_t r, const std::array<std::int32_t, kMostBoxes>& c) {
-    for (const Proportion& p : RatioOf(r)) {
-        if (c[p.left] != p.factor * c[p.right]) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool CoefficientsRight(FormModel& form, std::int16_t r, std::span<const std::int16_t> boxes) {
+// Reads the boxes of reaction r, left to right, and tells whether their
+// values are a whole multiple of the reaction's ratio in the answer key.
+bool CoefficientsRight(const FormModel& form, std::int16_t r) {
+    const std::span<const std::int16_t> boxes = ReactionBoxes(r);
+    const auto& ratio = kAnswerKey[static_cast<std::size_t>(r)].ratio;
     std::array<std::int32_t, kMostBoxes> c{};
     if (boxes.size() > c.size()) {
         return false;
@@ -60,7 +30,18 @@ bool CoefficientsRight(FormModel& form, std::int16_t r, std::span<const std::int
         }
         c[i] = *value;
     }
-    return RatioHolds(r, c);
+    // The first box gives the multiple.  The values are at most 32767 and
+    // the terms of the ratio small: the products are exact in 32 bits.
+    if (c[0] % ratio[0] != 0) {
+        return false;
+    }
+    const std::int32_t multiple = c[0] / ratio[0];
+    for (std::size_t i = 1; i < boxes.size(); ++i) {
+        if (c[i] != multiple * ratio[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -69,11 +50,10 @@ bool CheckCoefficients(FormModel& form, std::int16_t r) {
     if (r < 0 || r >= design::kReactions) {
         return false;
     }
-    const std::span<const std::int16_t> boxes = ReactionBoxes(r);
-    if (CoefficientsRight(form, r, boxes)) {
+    if (CoefficientsRight(form, r)) {
         return true;
     }
-    for (std::int16_t j : boxes) {
+    for (std::int16_t j : ReactionBoxes(r)) {
         form.tCoefficient(j).Text.clear();
     }
     return false;

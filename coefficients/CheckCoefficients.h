@@ -10,12 +10,9 @@ class FormModel;
 // Decides whether the coefficients typed into the boxes of reaction r (0 to
 // 4) are right.  The boxes are read left to right with ReadCoefficient; an
 // empty box counts as 1.  Every value must be a whole number of at least 1
-// that fits in 16 bits, and together they must stand in the ratio of the
-// reaction's equation or a multiple of it:
-//
-//   reaction 0       2 : 1 : 3
-//   reaction 1       1 : 2 : 1 : 1
-//   reactions 2-4    1 : 2 : 1 : 2 : 2
+// that fits in 16 bits, and together they must be the coefficients of the
+// reaction's equation in the answer key (core/AnswerKey.h) or a whole
+// multiple of them.
 //
 // Reading stops at the first value that is not acceptable.  When the
 // coefficients are right the texts stay as they are and the result is true;

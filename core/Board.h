@@ -4,8 +4,11 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
+
+#include "core/AnswerKey.h"
 
 namespace alkynes {
 
@@ -45,10 +48,10 @@ bool ReactionFilled(const Board& board, int r);
 // The coefficient boxes of reaction r, left to right.
 std::span<const std::int16_t> ReactionBoxes(int r);
 
-// The method label of reaction r: Label1(0) for reaction 0, Label1(1) for
-// reaction 1, Label1(2) for reactions 2 to 4.
+// The method label of reaction r, from the answer key: one label for each
+// method, the last one shared by the reactions of the same method.
 constexpr std::int16_t MethodLabelOf(int r) {
-    return static_cast<std::int16_t>(r < 2 ? r : 2);
+    return kAnswerKey.at(static_cast<std::size_t>(r)).methodLabel;
 }
 
 // Shows every coefficient box of reaction r; the texts are not touched.

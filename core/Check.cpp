@@ -1,17 +1,17 @@
 #include "core/Check.h"
 
+#include <array>
+#include <cstddef>
+#include <span>
 #include <string>
 
+#include "core/AnswerKey.h"
 #include "core/Palette.h"
+#include "model/Design.h"
 #include "model/FormModel.h"
 
 namespace alkynes {
 namespace {
-
-// Marks for correct coefficients of reactions 0 to 4.
-constexpr std::int16_t kCoefficientMarks[5] = {6, 8, 10, 10, 10};
-
-constexpr std::int16_t kFixedSlots[] = {0, 1, 2, 3, 4, 7, 10};
 
 SlotEntry& Slot(Board& board, int s) {
     return board.Slots[static_cast<std::size_t>(s)];
@@ -22,87 +22,108 @@ void SendBack(Board& board, FormModel& form, int s) {
     Slot(board, s).Piece = kEmpty;
 }
 
-}  // namespace
+void AddTo(std::int16_t& score, std::int16_t marks) {
+    score = static_cast<std::int16_t>(score + marks);
+}
 
-std::int16_t CheckAndGrade(Board& board, FormModel& form, const CoefficientJudge& judge) {
-    std::int16_t score = 0;
+// The slots of reaction r that take only their own compound.
+std::span<const std::int16_t> FixedSlots(int r) {
+    const std::span<const std::int16_t> slots = SlotsOfReaction(r);
+    const bool paired = kAnswerKey[static_cast<std::size_t>(r)].pairedLastTwo;
+    return slots.first(slots.size() - (paired ? 2 : 0));
+}
 
-    // Fixed slots: only their own compound is right.
-    for (std::int16_t s : kFixedSlots) {
+// The two slots of reaction r whose compounds may change places, or none.
+std::span<const std::int16_t> PairedSlots(int r) {
+    return SlotsOfReaction(r).subspan(FixedSlots(r).size());
+}
+
+// A fixed slot keeps only its own compound, which earns its points.
+void GradeFixedSlots(Board& board, FormModel& form, int r, std::int16_t& score) {
+    for (std::int16_t s : FixedSlots(r)) {
         const SlotEntry& slot = Slot(board, s);
         if (slot.Piece == kEmpty) {
             continue;
         }
         if (CompoundOf(slot.Piece) == slot.Expected) {
-            score = static_cast<std::int16_t>(score + slot.Points);
+            AddTo(score, slot.Points);
         } else {
             SendBack(board, form, s);
         }
     }
+}
 
-    // The pairs of reactions 2 to 4 take their two compounds in either
-    // order, but not one compound twice: the right one of a double goes.
-    for (int r = 2; r <= 4; ++r) {
-        const int a = 3 * r - 1;
-        const int b = 3 * r;
-        if (Slot(board, a).Piece != kEmpty && Slot(board, b).Piece != kEmpty &&
-            CompoundOf(Slot(board, a).Piece) == CompoundOf(Slot(board, b).Piece)) {
-            SendBack(board, form, b);
+// A pair may not hold one compound twice: the right one of a double goes.
+void SendBackDouble(Board& board, FormModel& form, int r) {
+    const std::span<const std::int16_t> pair = PairedSlots(r);
+    if (pair.empty()) {
+        return;
+    }
+    const std::int16_t a = Slot(board, pair[0]).Piece;
+    const std::int16_t b = Slot(board, pair[1]).Piece;
+    if (a != kEmpty && b != kEmpty && CompoundOf(a) == CompoundOf(b)) {
+        SendBack(board, form, pair[1]);
+    }
+}
+
+// A pair takes its two compounds in either order: a compound that is
+// neither of them goes, and what stays earns its points.
+void GradePair(Board& board, FormModel& form, int r, std::int16_t& score) {
+    const std::span<const std::int16_t> pair = PairedSlots(r);
+    for (std::int16_t s : pair) {
+        const std::int16_t piece = Slot(board, s).Piece;
+        if (piece != kEmpty && CompoundOf(piece) != Slot(board, pair[0]).Expected &&
+            CompoundOf(piece) != Slot(board, pair[1]).Expected) {
+            SendBack(board, form, s);
         }
     }
-    // Strangers: a compound that is neither of the pair's two.
-    for (int r = 2; r <= 4; ++r) {
-        const int a = 3 * r - 1;
-        const int b = 3 * r;
-        for (int s : {a, b}) {
-            const std::int16_t piece = Slot(board, s).Piece;
-            if (piece != kEmpty && CompoundOf(piece) != Slot(board, a).Expected &&
-                CompoundOf(piece) != Slot(board, b).Expected) {
-                SendBack(board, form, s);
-            }
+    for (std::int16_t s : pair) {
+        if (Slot(board, s).Piece != kEmpty) {
+            AddTo(score, Slot(board, s).Points);
         }
     }
-    for (int r = 2; r <= 4; ++r) {
-        for (int s : {3 * r - 1, 3 * r}) {
-            if (Slot(board, s).Piece != kEmpty) {
-                score = static_cast<std::int16_t>(score + Slot(board, s).Points);
-            }
-        }
+}
+
+}  // namespace
+
+std::int16_t CheckAndGrade(Board& board, FormModel& form, const CoefficientJudge& judge) {
+    std::int16_t score = 0;
+
+    // Every wrong piece goes back before any coefficient is looked at:
+    // first those of the fixed slots, then the second of each double, then
+    // the strangers in the pairs.
+    for (int r = 0; r < design::kReactions; ++r) {
+        GradeFixedSlots(board, form, r, score);
+    }
+    for (int r = 0; r < design::kReactions; ++r) {
+        SendBackDouble(board, form, r);
+    }
+    for (int r = 0; r < design::kReactions; ++r) {
+        GradePair(board, form, r, score);
     }
 
-    // Coefficients, only of reactions whose compounds are now all right.
-    // A method text stays visible only while its answer is right.
-    for (std::int16_t r = 0; r <= 1; ++r) {
+    // So a filled reaction now holds only right compounds, and only such a
+    // reaction earns its coefficient marks.  A method text shows exactly
+    // while every reaction of its method earns them.
+    std::array<bool, design::kMethodLabels> revealed{};
+    revealed.fill(true);
+    for (std::int16_t r = 0; r < design::kReactions; ++r) {
+        const ReactionKey& key = kAnswerKey[static_cast<std::size_t>(r)];
+        bool right = false;
         if (!ReactionFilled(board, r)) {
             HideCoefficients(form, r);
-            form.Label1(MethodLabelOf(r)).Visible = false;
         } else if (judge(r)) {
-            score = static_cast<std::int16_t>(score + kCoefficientMarks[r]);
-            form.Label1(MethodLabelOf(r)).Visible = true;
-        } else {
-            form.Label1(MethodLabelOf(r)).Visible = false;
+            right = true;
+            AddTo(score, key.coefficientMarks);
         }
-    }
-    for (std::int16_t r = 2; r <= 4; ++r) {
-        if (!ReactionFilled(board, r)) {
-            HideCoefficients(form, r);
-        } else if (judge(r)) {
-            score = static_cast<std::int16_t>(score + kCoefficientMarks[r]);
-        }
+        revealed[static_cast<std::size_t>(key.methodLabel)] &= right;
     }
 
     form.LGrade().Text = std::to_string(score) + "%";
     form.LGrade().Visible = true;
-
-    // The third method needs all three of its reactions right.  Asking the
-    // judge again gives the same answers: a right set is left as it was and
-    // a wrong one has already been emptied.
-    bool third = true;
-    for (std::int16_t r = 2; r <= 4 && third; ++r) {
-        third = ReactionFilled(board, r) && judge(r);
+    for (int m = 0; m < design::kMethodLabels; ++m) {
+        form.Label1(m).Visible = revealed[static_cast<std::size_t>(m)];
     }
-    form.Label1(2).Visible = third;
-
     return score;
 }
 

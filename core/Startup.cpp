@@ -1,7 +1,10 @@
 #include "core/Startup.h"
 
 #include <cmath>
+#include <cstddef>
+#include <span>
 
+#include "core/AnswerKey.h"
 #include "core/Palette.h"
 #include "core/Random.h"
 #include "model/Design.h"
@@ -9,8 +12,6 @@
 
 namespace alkynes {
 namespace {
-
-constexpr std::int16_t kAnswerKey[kSlots] = {5, 7, 2, 6, 1, 8, 0, 4, 8, 0, 3, 8, 0};
 
 ControlRef Piece(int p) {
     return {ControlName::ImgMolecular, static_cast<std::int16_t>(p)};
@@ -20,10 +21,14 @@ ControlRef Piece(int p) {
 
 void InitBoard(Board& board, FormModel& form) {
     board.Slots = {};
-    for (int s = 0; s < kSlots; ++s) {
-        SlotEntry& slot = board.Slots[static_cast<std::size_t>(s)];
-        slot.Points = s <= 3 ? 5 : 4;
-        slot.Expected = kAnswerKey[s];
+    for (int r = 0; r < design::kReactions; ++r) {
+        const ReactionKey& key = kAnswerKey[static_cast<std::size_t>(r)];
+        const std::span<const std::int16_t> slots = SlotsOfReaction(r);
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+            SlotEntry& slot = board.Slots[static_cast<std::size_t>(slots[i])];
+            slot.Points = key.slotPoints;
+            slot.Expected = key.compounds[i];
+        }
     }
     for (int p = form.PieceCount(); p < design::kPieces; ++p) {
         form.LoadPiece(p);
