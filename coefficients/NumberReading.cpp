@@ -1,34 +1,15 @@
 #include "coefficients/NumberReading.h"
 
 #include <array>
-#include <charconv>
-#include <cmath>
 #include <cstddef>
 #include <limits>
-#include <system_error>
 
-namespace alkynes {
+namespace alkynes::reading {
 namespace {
-
-// A decimal number keeps this many significant digits; any further nonzero
-// digit is remembered as one extra digit 1.  That keeps every comparison
-// with a halfway point between two doubles (at most 767 significant digits)
-// and between two whole numbers exact, whatever the length of the text.
-constexpr std::size_t kKeptDigits = 800;
 
 // Exponents saturate here: far beyond what any double can show, far from
 // the limits of std::int64_t.
 constexpr std::int64_t kExponentLimit = 1'000'000'000'000;
-
-// Decimal exponents (of the form 0.ddd × 10^e) beyond which a double is
-// certainly infinite or zero.
-constexpr std::int64_t kOverflowExponent = 400;
-constexpr std::int64_t kUnderflowExponent = -400;
-
-// Hexadecimal digits beyond which a whole number is certainly larger than
-// any double (16^257 > 2^1024), and the same for octal (8^345 > 2^1024).
-constexpr std::size_t kKeptHexDigits = 257;
-constexpr std::size_t kKeptOctalDigits = 345;
 
 constexpr bool IsBlank(int c) {
     return c == ' ' || c == '\t' || c == '\n';
@@ -69,32 +50,7 @@ class Reader {
     std::size_t pos_ = 0;
 };
 
-// A decimal number: 0.digits × 10^exponent, with no leading zeros and,
-// unless more digits were cut off, no trailing zeros; no digits is zero.
-struct Decimal {
-    bool negative = false;
-    std::array<char, kKeptDigits + 1> digits{};
-    std::size_t count = 0;
-    std::int64_t exponent = 0;
-};
-
-// A hexadecimal or octal number, as its hexadecimal digits without leading
-// zeros; `huge` when it has more digits than any double can show.  The
-// buffer also holds the 259 hexadecimal digits of the longest kept octal
-// number (345 octal digits, at most 1035 bits).
-struct Whole {
-    std::array<char, kKeptHexDigits + 8> hex{};
-    std::size_t count = 0;
-    bool huge = false;
-};
 static_assert((kKeptOctalDigits * 3 + 3) / 4 <= std::tuple_size_v<decltype(Whole::hex)>);
-
-struct Number {
-    enum class Kind : std::uint8_t { None, Decimal, Whole };
-    Kind kind = Kind::None;
-    Decimal decimal;
-    Whole whole;
-};
 
 void ReadHexadecimal(Reader& in, Whole& whole) {
     for (int c = in.Peek(); IsHexDigit(c); c = in.Peek()) {
@@ -207,7 +163,9 @@ void ReadDecimal(Reader& in, Decimal& decimal) {
     }
 }
 
-Number ReadNumber(std::string_view text) {
+}  // namespace
+
+Number ReadNumber(std::string_view text) noexcept {
     Number number;
     Reader in(text);
     int c = in.Peek();
@@ -244,55 +202,14 @@ Number ReadNumber(std::string_view text) {
     return number;
 }
 
-// Converts characters that std::from_chars accepts; `overflow` is the
-// answer when the result lies beyond the range of double.
-double Convert(const char* first, const char* last, std::chars_format format, double overflow) {
-    double value = 0;
-    const auto result = std::from_chars(first, last, value, format);
-    if (result.ec == std::errc::result_out_of_range) {
-        return overflow;
-    }
-    return result.ec == std::errc() ? value : 0.0;
-}
+}  // namespace alkynes::reading
 
-double DecimalValue(const Decimal& decimal) {
-    constexpr double kInfinity = std::numeric_limits<double>::infinity();
-    if (decimal.count == 0) {
-        return 0.0;
-    }
-    double magnitude = 0.0;
-    if (decimal.exponent > kOverflowExponent) {
-        magnitude = kInfinity;
-    } else if (decimal.exponent >= kUnderflowExponent) {
-        std::array<char, kKeptDigits + 32> buffer{};
-        char* out = buffer.data();
-        *out++ = '0';
-        *out++ = '.';
-        for (std::size_t i = 0; i < decimal.count; ++i) {
-            *out++ = decimal.digits[i];
-        }
-        *out++ = 'e';
-        out = std::to_chars(out, buffer.data() + buffer.size(), decimal.exponent).ptr;
-        magnitude = Convert(buffer.data(), out, std::chars_format::general,
-                            decimal.exponent > 0 ? kInfinity : 0.0);
-    }
-    if (magnitude == 0.0) {
-        return 0.0;
-    }
-    return decimal.negative ? -magnitude : magnitude;
-}
+namespace alkynes {
+namespace {
 
-double WholeValue(const Whole& whole) {
-    constexpr double kInfinity = std::numeric_limits<double>::infinity();
-    if (whole.huge) {
-        return kInfinity;
-    }
-    if (whole.count == 0) {
-        return 0.0;
-    }
-    return Convert(whole.hex.data(), whole.hex.data() + whole.count, std::chars_format::hex,
-                   kInfinity);
-}
+using reading::Decimal;
+using reading::Number;
+using reading::Whole;
 
 std::optional<std::int16_t> InRange(std::int32_t v) {
     if (v < std::numeric_limits<std::int16_t>::min() ||
@@ -346,34 +263,8 @@ std::optional<std::int16_t> RoundWhole(const Whole& whole) {
 
 }  // namespace
 
-double TextValue(std::string_view text) noexcept {
-    const Number number = ReadNumber(text);
-    switch (number.kind) {
-        case Number::Kind::Decimal:
-            return DecimalValue(number.decimal);
-        case Number::Kind::Whole:
-            return WholeValue(number.whole);
-        case Number::Kind::None:
-            break;
-    }
-    return 0.0;
-}
-
-std::optional<std::int16_t> RoundToInt16(double v) noexcept {
-    // The bounds keep floor exact and the subtraction below free of error.
-    if (!std::isfinite(v) || v < -40000.0 || v > 40000.0) {
-        return std::nullopt;
-    }
-    double rounded = std::floor(v);
-    const double fraction = v - rounded;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(rounded, 2.0) != 0.0)) {
-        rounded += 1.0;
-    }
-    return InRange(static_cast<std::int32_t>(rounded));
-}
-
 std::optional<std::int16_t> RoundedTextValue(std::string_view text) noexcept {
-    const Number number = ReadNumber(text);
+    const Number number = reading::ReadNumber(text);
     switch (number.kind) {
         case Number::Kind::Decimal:
             return RoundDecimal(number.decimal);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "coefficients/NumberReading.h"
+#include "coefficients/tests/NumberOracle.h"
 
 namespace {
 

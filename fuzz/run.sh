@@ -14,7 +14,7 @@ out="$root/build-fuzz"
 mkdir -p "$out/corpus"
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
   -I"$root" "$root/fuzz/NumberReadingFuzz.cpp" "$root/coefficients/NumberReading.cpp" \
-  -o "$out/number_reading_fuzz"
+  "$root/coefficients/tests/NumberOracle.cpp" -o "$out/number_reading_fuzz"
 for seed in "1" "2.5" "  3 " "&H1F" "&o17" "1.5D2" "-0.5" "1e5" "2,5" "abc"; do
   printf '%s' "$seed" > "$out/corpus/seed-$(printf '%s' "$seed" | md5sum | cut -c1-8)"
 done

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "coefficients/NumberReading.h"
+#include "coefficients/tests/NumberOracle.h"
 
 namespace alkynes {
 namespace {

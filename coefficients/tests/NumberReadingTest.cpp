@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "coefficients/tests/NumberOracle.h"
+
 namespace alkynes {
 namespace {
 
