@@ -5,14 +5,19 @@
 namespace alkynes {
 namespace {
 
-// Snap offsets of the two-slot reactions 0 and 1 and of the three-slot
-// reactions 2 to 4.
-constexpr Twips kLeftOffsetTwo = 780;
-constexpr Twips kRightMarginTwo = 295;
-constexpr Twips kLeftOffsetThree = 770;
-constexpr Twips kRightMarginThree = 265;
+// Where the outer slots of a reaction picture hold their pieces: the left
+// edge of the left slot's piece from the picture's left edge, and the gap
+// between the right slot's piece and the picture's right edge.
+struct SnapOffsets {
+    Twips left;
+    Twips right;
+};
+constexpr SnapOffsets kTwoSlotSnap{780, 295};    // reactions 0 and 1
+constexpr SnapOffsets kThreeSlotSnap{770, 265};  // reactions 2 to 4
+
+// The gap between the middle slot's piece and kMiddleSlotEnd, and how far
+// a placed piece's centre lies above the picture's middle line.
 constexpr Twips kMiddleMargin = 190;
-// A placed piece's centre lies this much above the picture's middle line.
 constexpr Twips kLift = 35;
 
 }  // namespace
@@ -28,12 +33,12 @@ Point SlotPosition(const FormModel& form, std::int16_t s, std::int16_t piece) {
     const Twips h = form.ImgMolecular(piece).Height;
 
     const auto slots = SlotsOfReaction(r);
-    const bool two = slots.size() == 2;
+    const SnapOffsets& snap = slots.size() == 2 ? kTwoSlotSnap : kThreeSlotSnap;
     Twips left = 0;
     if (s == slots.front()) {
-        left = L + (two ? kLeftOffsetTwo : kLeftOffsetThree);
+        left = L + snap.left;
     } else if (s == slots.back()) {
-        left = L + W - w - (two ? kRightMarginTwo : kRightMarginThree);
+        left = L + W - w - snap.right;
     } else {
         left = kMiddleSlotEnd - w - kMiddleMargin;
     }
