@@ -71,6 +71,11 @@ std::string Shown(std::string_view text) {
     return shown;
 }
 
+// Names the draw and the text of a failure.
+std::string Where(std::uint64_t draw, std::string_view text) {
+    return "draw " + std::to_string(draw) + ", text " + Shown(text);
+}
+
 // A small fast generator (SplitMix64): the tests draw tens of millions of
 // numbers, also in unoptimised builds.
 class Random {
@@ -100,6 +105,17 @@ class Random {
   private:
     std::uint64_t state_;
 };
+
+// Runs `body(random, draw)` for `count` draws of the seeded generator,
+// up to the first fatal failure.
+template <class Body>
+void ForEachDraw(std::uint64_t count, Body body) {
+    SCOPED_TRACE(SeedNote());
+    Random random;
+    for (std::uint64_t draw = 0; draw < count && !::testing::Test::HasFatalFailure(); ++draw) {
+        body(random, draw);
+    }
+}
 
 const std::string_view kDigits = "0123456789";
 const std::string_view kBlanks = " \t\n";
@@ -215,53 +231,51 @@ bool RoundsLikeItsDouble(std::optional<std::int16_t> exact, double v) {
 }
 
 TEST(NumberReadingRandom, HostileTextsReadConsistently) {
-    SCOPED_TRACE(SeedNote());
-    Random random;
-    const std::uint64_t count = Count();
-    for (std::uint64_t draw = 0; draw < count; ++draw) {
+    ForEachDraw(Count(), [](Random& random, std::uint64_t draw) {
         const std::string text = HostileText(random);
         const double value = TextValue(text);
         const std::optional<std::int16_t> rounded = RoundedTextValue(text);
-        const auto where = [&] { return "draw " + std::to_string(draw) + ", text " + Shown(text); };
 
-        ASSERT_FALSE(std::isnan(value)) << where();
-        ASSERT_FALSE(std::signbit(value) && value == 0.0) << where();
+        ASSERT_FALSE(std::isnan(value)) << Where(draw, text);
+        ASSERT_FALSE(std::signbit(value) && value == 0.0) << Where(draw, text);
         if (rounded) {
-            ASSERT_LE(std::fabs(value - *rounded), 0.5) << where() << ", read " << *rounded;
+            ASSERT_LE(std::fabs(value - *rounded), 0.5)
+                << Where(draw, text) << ", read " << *rounded;
         } else {
-            ASSERT_TRUE(value >= 32767.5 || value <= -32768.5) << where() << ", value " << value;
+            ASSERT_TRUE(value >= 32767.5 || value <= -32768.5)
+                << Where(draw, text) << ", value " << value;
         }
-        ASSERT_TRUE(RoundsLikeItsDouble(rounded, value)) << where() << ", value " << value;
+        ASSERT_TRUE(RoundsLikeItsDouble(rounded, value))
+            << Where(draw, text) << ", value " << value;
 
         const bool blank = text.find_first_not_of(' ') == std::string::npos;
         ASSERT_EQ(ReadCoefficient(text), blank ? std::optional<std::int16_t>(1) : rounded)
-            << where();
+            << Where(draw, text);
 
         const std::string spaced = WithBlanksInserted(random, text);
-        ASSERT_EQ(TextValue(spaced), value) << where() << ", with blanks " << Shown(spaced);
+        ASSERT_EQ(TextValue(spaced), value)
+            << Where(draw, text) << ", with blanks " << Shown(spaced);
         ASSERT_EQ(RoundedTextValue(spaced), rounded)
-            << where() << ", with blanks " << Shown(spaced);
+            << Where(draw, text) << ", with blanks " << Shown(spaced);
 
         const std::string swapped = WithCaseSwapped(random, text);
-        ASSERT_EQ(TextValue(swapped), value) << where() << ", swapped " << Shown(swapped);
+        ASSERT_EQ(TextValue(swapped), value) << Where(draw, text) << ", swapped " << Shown(swapped);
 
         const std::string longer = text + Junk(random);
-        ASSERT_EQ(TextValue(longer), value) << where() << ", followed by " << Shown(longer);
+        ASSERT_EQ(TextValue(longer), value)
+            << Where(draw, text) << ", followed by " << Shown(longer);
         ASSERT_EQ(RoundedTextValue(longer), rounded)
-            << where() << ", followed by " << Shown(longer);
+            << Where(draw, text) << ", followed by " << Shown(longer);
 
         if (!text.empty() && (kDigits.find(text[0]) != std::string_view::npos || text[0] == '.')) {
-            ASSERT_EQ(TextValue("-" + text), -value) << where();
-            ASSERT_EQ(TextValue("+" + text), value) << where();
+            ASSERT_EQ(TextValue("-" + text), -value) << Where(draw, text);
+            ASSERT_EQ(TextValue("+" + text), value) << Where(draw, text);
         }
-    }
+    });
 }
 
 TEST(NumberReadingRandom, SixteenBitIntegersReadBackExactly) {
-    SCOPED_TRACE(SeedNote());
-    Random random;
-    const std::uint64_t count = QuarterCount();
-    for (std::uint64_t draw = 0; draw < count; ++draw) {
+    ForEachDraw(QuarterCount(), [](Random& random, std::uint64_t draw) {
         const auto k = static_cast<std::int16_t>(random.Between(-32768, 32767));
         std::string digits = std::to_string(k < 0 ? -static_cast<int>(k) : k);
         digits.insert(0, static_cast<std::size_t>(random.Below(4)), '0');
@@ -286,21 +300,17 @@ TEST(NumberReadingRandom, SixteenBitIntegersReadBackExactly) {
         }
         const std::string box = std::string(static_cast<std::size_t>(random.Below(3)), ' ') + text +
                                 std::string(static_cast<std::size_t>(random.Below(3)), ' ');
-        const auto where = [&] { return "draw " + std::to_string(draw) + ", text " + Shown(text); };
 
-        ASSERT_EQ(TextValue(text), k) << where();
-        ASSERT_EQ(RoundedTextValue(text), k) << where();
-        ASSERT_EQ(ReadCoefficient(box), k) << where();
-    }
+        ASSERT_EQ(TextValue(text), k) << Where(draw, text);
+        ASSERT_EQ(RoundedTextValue(text), k) << Where(draw, text);
+        ASSERT_EQ(ReadCoefficient(box), k) << Where(draw, text);
+    });
 }
 
 // The shortest, fixed and scientific printouts of random doubles, with D
 // or d as well as E and e for the exponent.
 TEST(NumberReadingRandom, DoublesReadBackExactly) {
-    SCOPED_TRACE(SeedNote());
-    Random random;
-    const std::uint64_t count = QuarterCount();
-    for (std::uint64_t draw = 0; draw < count; ++draw) {
+    ForEachDraw(QuarterCount(), [](Random& random, std::uint64_t draw) {
         double d = 0;
         switch (random.Below(4)) {
             case 0:
@@ -336,22 +346,18 @@ TEST(NumberReadingRandom, DoublesReadBackExactly) {
         if (const auto e = text.find('e'); e != std::string::npos) {
             text[e] = random.Pick("eEdD");
         }
-        const auto where = [&] { return "draw " + std::to_string(draw) + ", text " + Shown(text); };
 
-        ASSERT_EQ(TextValue(text), d) << where();
+        ASSERT_EQ(TextValue(text), d) << Where(draw, text);
         // The printout is the decimal number nearest to d: it rounds as d
         // does, halfway cases included.
-        ASSERT_EQ(RoundedTextValue(text), RoundToInt16(d)) << where();
-    }
+        ASSERT_EQ(RoundedTextValue(text), RoundToInt16(d)) << Where(draw, text);
+    });
 }
 
 // "&H" and "&O" printouts of random whole numbers of every length up to 64
 // bits, with letters in either case and leading zeros.
 TEST(NumberReadingRandom, HexadecimalAndOctalReadBack) {
-    SCOPED_TRACE(SeedNote());
-    Random random;
-    const std::uint64_t count = QuarterCount();
-    for (std::uint64_t draw = 0; draw < count; ++draw) {
+    ForEachDraw(QuarterCount(), [](Random& random, std::uint64_t draw) {
         const std::uint64_t u = random.Bits() >> random.Below(64);
         const bool hex = random.Chance(50);
         char buffer[32];
@@ -364,22 +370,18 @@ TEST(NumberReadingRandom, HexadecimalAndOctalReadBack) {
         if (random.Chance(30)) {
             text += Junk(random);
         }
-        const auto where = [&] { return "draw " + std::to_string(draw) + ", text " + Shown(text); };
 
-        ASSERT_EQ(TextValue(text), static_cast<double>(u)) << where();
+        ASSERT_EQ(TextValue(text), static_cast<double>(u)) << Where(draw, text);
         const std::optional<std::int16_t> expected =
             u <= 32767 ? std::optional<std::int16_t>(static_cast<std::int16_t>(u)) : std::nullopt;
-        ASSERT_EQ(RoundedTextValue(text), expected) << where();
-    }
+        ASSERT_EQ(RoundedTextValue(text), expected) << Where(draw, text);
+    });
 }
 
 // Numbers at, just above and just below halfway between two whole numbers,
 // the difference sometimes hundreds of digits down.
 TEST(NumberReadingRandom, HalvesRoundToEvenAndAnythingAboveRoundsUp) {
-    SCOPED_TRACE(SeedNote());
-    Random random;
-    const std::uint64_t count = QuarterCount();
-    for (std::uint64_t draw = 0; draw < count; ++draw) {
+    ForEachDraw(QuarterCount(), [](Random& random, std::uint64_t draw) {
         const int whole = random.Between(0, 40000);
         const bool negative = random.Chance(50);
         const std::size_t zeros =
@@ -408,18 +410,15 @@ TEST(NumberReadingRandom, HalvesRoundToEvenAndAnythingAboveRoundsUp) {
             value >= -32768 && value <= 32767
                 ? std::optional<std::int16_t>(static_cast<std::int16_t>(value))
                 : std::nullopt;
-        ASSERT_EQ(RoundedTextValue(text), expected) << "draw " << draw << ", text " << Shown(text);
-    }
+        ASSERT_EQ(RoundedTextValue(text), expected) << Where(draw, text);
+    });
 }
 
 // With at most 15 significant digits the nearest double of a number is
 // never nearer to a halfway point than the number itself is, so both ways
 // of rounding agree.
 TEST(NumberReadingRandom, ShortDecimalsRoundLikeTheirDoubles) {
-    SCOPED_TRACE(SeedNote());
-    Random random;
-    const std::uint64_t count = QuarterCount();
-    for (std::uint64_t draw = 0; draw < count; ++draw) {
+    ForEachDraw(QuarterCount(), [](Random& random, std::uint64_t draw) {
         std::string digits;
         for (int n = random.Between(1, 15); n > 0; --n) {
             digits += random.Pick(kDigits);
@@ -429,9 +428,8 @@ TEST(NumberReadingRandom, ShortDecimalsRoundLikeTheirDoubles) {
         if (random.Chance(60)) {
             text += random.Pick("eEdD") + std::to_string(random.Between(-20, 6));
         }
-        ASSERT_EQ(RoundedTextValue(text), RoundToInt16(TextValue(text)))
-            << "draw " << draw << ", text " << Shown(text);
-    }
+        ASSERT_EQ(RoundedTextValue(text), RoundToInt16(TextValue(text))) << Where(draw, text);
+    });
 }
 
 }  // namespace
