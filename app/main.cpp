@@ -9,6 +9,7 @@
 #include "ui/BoardWidget.h"
 #include "ui/Form1Window.h"
 #include "content/Artwork.h"
+#include "translations/Translations.h"
 
 namespace {
 
@@ -29,6 +30,7 @@ class QuitAfterPaint : public QObject {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    alkynes::translations::Install(app);  // before any widget shows a Qt text
     QApplication::setApplicationName(QStringLiteral("alkynes"));
     QApplication::setApplicationVersion(QStringLiteral(ALKYNES_VERSION));
     QApplication::setWindowIcon(alkynes::content::WindowIcon());
