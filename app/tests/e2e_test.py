@@ -14,10 +14,12 @@ Usage: e2e_test.py PROGRAM [--scale N]
 import argparse
 import os
 import shutil
-import signal
 import subprocess
 import sys
 import time
+
+import xvfb
+from xvfb import Failure
 
 TITLE = "Παρασκευές αλκινίων"
 ABOUT_TITLE = "Παρασκευές αλκινίων, 2014"
@@ -40,10 +42,6 @@ GREEN = (0, 255, 0)
 RED = (255, 0, 0)
 WHITE = (255, 255, 255)
 YELLOW = (255, 255, 0)
-
-
-class Failure(Exception):
-    pass
 
 
 def need_tools():
@@ -95,25 +93,10 @@ class App:
     # --- processes ---------------------------------------------------------
 
     def start_x(self):
-        read_fd, write_fd = os.pipe()
         w, h = 1280 * self.scale, 1024 * self.scale
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % (w, h),
-             "-noreset", "-nolisten", "tcp"],
-            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_fd)
-        number = b""
-        deadline = time.time() + 20
-        while not number.endswith(b"\n"):
-            if time.time() > deadline:
-                raise Failure("Xvfb did not report its display")
-            chunk = os.read(read_fd, 16)
-            if not chunk:
-                raise Failure("Xvfb ended before reporting its display")
-            number += chunk
-        os.close(read_fd)
+        self.xvfb, display = xvfb.start_xvfb(w, h)
         self.env = dict(os.environ)
-        self.env["DISPLAY"] = ":" + number.decode().strip()
+        self.env["DISPLAY"] = display
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env["QT_QPA_PLATFORM"] = "xcb"
         if self.scale != 1:
@@ -128,32 +111,15 @@ class App:
         self.locate()
 
     def stop(self):
-        for p in (self.proc, self.xvfb):
-            if p is not None and p.poll() is None:
-                p.send_signal(signal.SIGTERM)
-                try:
-                    p.wait(5)
-                except subprocess.TimeoutExpired:
-                    p.kill()
-                    p.wait()
+        xvfb.stop(self.proc, self.xvfb)
 
     # --- X helpers ---------------------------------------------------------
 
     def xdotool(self, *args):
-        return subprocess.run(["xdotool", *map(str, args)], env=self.env, check=True,
-                              capture_output=True, text=True).stdout
+        return xvfb.xdotool(self.env, *args)
 
     def find_window(self, name, timeout=10):
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
-                                 env=self.env, capture_output=True, text=True).stdout.split()
-            if out:
-                return out[-1]
-            if self.proc is not None and self.proc.poll() is not None:
-                raise Failure("the program ended early: %s" % self.proc.stderr.read().decode())
-            time.sleep(0.1)
-        return None
+        return xvfb.find_window(self.env, name, timeout, self.proc)
 
     def geometry(self, wid):
         values = {}

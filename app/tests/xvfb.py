@@ -1,0 +1,81 @@
+# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""What the end-to-end tests share: a private X server on a free display,
+xdotool calls on it, finding a window by title and stopping child processes.
+"""
+
+import os
+import signal
+import subprocess
+import time
+
+
+class Failure(Exception):
+    pass
+
+
+def read_line(fd, what, timeout=20):
+    """Reads one line a child writes to the pipe `fd` (its display number,
+    its bus address), or fails after `timeout` seconds."""
+    data = b""
+    deadline = time.time() + timeout
+    while not data.endswith(b"\n"):
+        if time.time() > deadline:
+            raise Failure("%s did not report in time" % what)
+        chunk = os.read(fd, 256)
+        if not chunk:
+            raise Failure("%s ended before reporting" % what)
+        data += chunk
+    os.close(fd)
+    return data.decode().strip()
+
+
+def start_xvfb(width, height):
+    """Starts Xvfb on a display it chooses itself (-displayfd), so parallel
+    runs never collide.  Returns the process and the DISPLAY value."""
+    read_fd, write_fd = os.pipe()
+    proc = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % (width, height),
+         "-noreset", "-nolisten", "tcp"],
+        pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_fd)
+    try:
+        number = read_line(read_fd, "Xvfb")
+    except Failure:
+        stop(proc)
+        raise
+    return proc, ":" + number
+
+
+def stop(*procs):
+    """Ends the given processes (None is skipped): SIGTERM, then SIGKILL."""
+    for p in procs:
+        if p is not None and p.poll() is None:
+            p.send_signal(signal.SIGTERM)
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+                p.wait()
+
+
+def xdotool(env, *args):
+    return subprocess.run(["xdotool", *map(str, args)], env=env, check=True,
+                          capture_output=True, text=True).stdout
+
+
+def find_window(env, name, timeout=10, proc=None):
+    """The id of the last visible window whose title matches the regular
+    expression `name`, or None after `timeout` seconds.  Fails at once when
+    `proc`, the program that should show it, has ended."""
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name],
+                             env=env, capture_output=True, text=True).stdout.split()
+        if out:
+            return out[-1]
+        if proc is not None and proc.poll() is not None:
+            err = proc.stderr.read().decode() if proc.stderr else ""
+            raise Failure("the program ended early: %s" % err)
+        time.sleep(0.1)
+    return None
