@@ -7,6 +7,7 @@
 // text boxes in step with them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -29,6 +30,9 @@ enum class ControlName : std::uint8_t {
     DropIcon,      // hidden holder of the drag icon
     Line1,         // decorative rule
 };
+
+// How many control names there are, for tables indexed by name.
+inline constexpr std::size_t kControlNames = static_cast<std::size_t>(ControlName::Line1) + 1;
 
 struct ControlRef {
     ControlName name;

@@ -1,6 +1,7 @@
 #include "model/FormModel.h"
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 
 #include "model/Design.h"
@@ -20,82 +21,30 @@ FormModel::FormModel() {
         c.Text = d.text;
         c.Picture = d.picture;
 
-        auto put = [&](std::vector<Control>& array) {
-            const auto i = static_cast<std::size_t>(d.index);
-            if (array.size() <= i) {
-                array.resize(i + 1);
-            }
-            array[i] = c;
-        };
-        switch (d.name) {
-            case ControlName::ImgMolecular:
-                put(pieces_);
-                break;
-            case ControlName::ImgSyntactic:
-                put(pictures_);
-                break;
-            case ControlName::tCoefficient:
-                put(boxes_);
-                break;
-            case ControlName::Container:
-                put(frames_);
-                break;
-            case ControlName::Label1:
-                put(labels_);
-                break;
-            case ControlName::LGrade:
-                grade_ = c;
-                break;
-            case ControlName::DropIcon:
-                dropIcon_ = c;
-                break;
-            case ControlName::Line1:
-                line_ = c;
-                break;
+        std::vector<Control>& array = Array(d.name);
+        const auto i = static_cast<std::size_t>(d.index);
+        if (array.size() <= i) {
+            array.resize(i + 1);
         }
+        array[i] = c;
         if (d.kind != ControlKind::TextBox) {
             order_.push_back(c.ref);
         }
     }
-    pieces_.reserve(design::kPieces);
+    Array(ControlName::ImgMolecular).reserve(design::kPieces);
     order_.reserve(order_.size() + design::kPieces);
-}
-
-Control& FormModel::Get(ControlRef ref) {
-    return const_cast<Control&>(static_cast<const FormModel&>(*this).Get(ref));
-}
-
-const Control& FormModel::Get(ControlRef ref) const {
-    switch (ref.name) {
-        case ControlName::ImgMolecular:
-            return ImgMolecular(ref.index);
-        case ControlName::ImgSyntactic:
-            return ImgSyntactic(ref.index);
-        case ControlName::tCoefficient:
-            return tCoefficient(ref.index);
-        case ControlName::Container:
-            return Container(ref.index);
-        case ControlName::Label1:
-            return Label1(ref.index);
-        case ControlName::LGrade:
-            return grade_;
-        case ControlName::DropIcon:
-            return dropIcon_;
-        case ControlName::Line1:
-            return line_;
-    }
-    throw std::out_of_range("unknown control");
 }
 
 void FormModel::LoadPiece(int k) {
     if (k != PieceCount()) {
         throw std::logic_error("ImgMolecular elements are loaded in index order");
     }
-    Control c = pieces_.at(0);
+    std::vector<Control>& pieces = Array(ControlName::ImgMolecular);
+    Control c = pieces.at(0);
     c.ref.index = static_cast<std::int16_t>(k);
     c.Visible = false;
     c.ToolTipText.clear();
-    pieces_.push_back(c);
+    pieces.push_back(c);
     order_.push_back(c.ref);
 }
 
@@ -137,7 +86,7 @@ std::optional<ControlRef> FormModel::ControlAt(Twips x, Twips y) const {
         y >= ScaleTop() + ScaleHeight()) {
         return std::nullopt;
     }
-    for (const Control& box : boxes_) {
+    for (const Control& box : Array(ControlName::tCoefficient)) {
         if (TakesEvents(box) && box.Contains(x, y)) {
             return box.ref;
         }
@@ -147,14 +96,6 @@ std::optional<ControlRef> FormModel::ControlAt(Twips x, Twips y) const {
         if (TakesEvents(c) && c.Contains(x, y)) {
             return c.ref;
         }
-    }
-    return std::nullopt;
-}
-
-std::optional<std::int16_t> FormModel::PieceAt(Twips x, Twips y) const {
-    const std::optional<ControlRef> hit = ControlAt(x, y);
-    if (hit && hit->name == ControlName::ImgMolecular) {
-        return hit->index;
     }
     return std::nullopt;
 }
@@ -182,52 +123,67 @@ void FormModel::InterruptDrag() {
 
 namespace {
 
-// The handlers of one drag event (drag-over or drop), by receiving control.
-struct DragHandlers {
-    void (FormEvents::*piece)(std::int16_t, ControlRef, Twips, Twips);
-    void (FormEvents::*picture)(std::int16_t, ControlRef, Twips, Twips);
-    void (FormEvents::*box)(std::int16_t, ControlRef, Twips, Twips);
-    void (FormEvents::*label)(std::int16_t, ControlRef, Twips, Twips);
-    void (FormEvents::*window)(ControlRef, Twips, Twips);
+using ControlHandler = void (FormEvents::*)(std::int16_t, ControlRef, Twips, Twips);
+using WindowHandler = void (FormEvents::*)(ControlRef, Twips, Twips);
+
+// The drag handlers of each control name.  A name without them (the frames,
+// the line, the grade badge, the drag icon holder) hands its drag events to
+// the window; frames and the line never get that far, since the hit test
+// passes over them.
+struct DragTarget {
+    ControlName name;
+    ControlHandler over;
+    ControlHandler drop;
 };
 
-constexpr DragHandlers kDragOver{
-    &FormEvents::ImgMolecular_DragOver, &FormEvents::ImgSyntactic_DragOver,
-    &FormEvents::tCoefficient_DragOver, &FormEvents::Label1_DragOver, &FormEvents::Form_DragOver};
-constexpr DragHandlers kDragDrop{
-    &FormEvents::ImgMolecular_DragDrop, &FormEvents::ImgSyntactic_DragDrop,
-    &FormEvents::tCoefficient_DragDrop, &FormEvents::Label1_DragDrop, &FormEvents::Form_DragDrop};
+constexpr std::array<DragTarget, kControlNames> kDragTargets{{
+    {ControlName::ImgMolecular, &FormEvents::ImgMolecular_DragOver,
+     &FormEvents::ImgMolecular_DragDrop},
+    {ControlName::ImgSyntactic, &FormEvents::ImgSyntactic_DragOver,
+     &FormEvents::ImgSyntactic_DragDrop},
+    {ControlName::tCoefficient, &FormEvents::tCoefficient_DragOver,
+     &FormEvents::tCoefficient_DragDrop},
+    {ControlName::Container, nullptr, nullptr},
+    {ControlName::Label1, &FormEvents::Label1_DragOver, &FormEvents::Label1_DragDrop},
+    {ControlName::LGrade, nullptr, nullptr},
+    {ControlName::DropIcon, nullptr, nullptr},
+    {ControlName::Line1, nullptr, nullptr},
+}};
+
+constexpr bool IndexedByName() {
+    for (std::size_t n = 0; n < kDragTargets.size(); ++n) {
+        if (static_cast<std::size_t>(kDragTargets[n].name) != n) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(IndexedByName(), "kDragTargets lists the names in the order of ControlName");
+
+// One drag event (drag-over or drop): which handler of a DragTarget raises
+// it, and the window's handler.
+struct DragEvent {
+    ControlHandler DragTarget::*control;
+    WindowHandler window;
+};
+
+constexpr DragEvent kDragOver{&DragTarget::over, &FormEvents::Form_DragOver};
+constexpr DragEvent kDragDrop{&DragTarget::drop, &FormEvents::Form_DragDrop};
 
 // Raises one drag event on `target` with the pointer in its own twips, or
-// on the window with window twips.  A control without drag handlers (the
-// grade badge, the drag icon holder) counts as the window.
-void RaiseDragEvent(FormEvents& events, const DragHandlers& handlers, const FormModel& form,
+// on the window with window twips.
+void RaiseDragEvent(FormEvents& events, const DragEvent& event, const FormModel& form,
                     std::optional<ControlRef> target, ControlRef source, Twips x, Twips y) {
     if (target) {
-        const Control& t = form.Get(*target);
-        void (FormEvents::*handler)(std::int16_t, ControlRef, Twips, Twips) = nullptr;
-        switch (target->name) {
-            case ControlName::ImgMolecular:
-                handler = handlers.piece;
-                break;
-            case ControlName::ImgSyntactic:
-                handler = handlers.picture;
-                break;
-            case ControlName::tCoefficient:
-                handler = handlers.box;
-                break;
-            case ControlName::Label1:
-                handler = handlers.label;
-                break;
-            default:
-                break;
-        }
+        const ControlHandler handler =
+            kDragTargets.at(static_cast<std::size_t>(target->name)).*event.control;
         if (handler != nullptr) {
+            const Control& t = form.Get(*target);
             (events.*handler)(target->index, source, x - t.Left, y - t.Top);
             return;
         }
     }
-    (events.*handlers.window)(source, x, y);
+    (events.*event.window)(source, x, y);
 }
 
 }  // namespace
@@ -249,63 +205,60 @@ void FormModel::DeliverDrop(std::optional<ControlRef> target, Twips x, Twips y) 
 
 // --- Input ------------------------------------------------------------------
 
-void FormModel::MouseDown(Twips x, Twips y, MouseButton button) {
+std::optional<FormModel::PieceHit> FormModel::PointerEvent(Twips x, Twips y,
+                                                           DuringDrag duringDrag) {
     pointerX_ = x;
     pointerY_ = y;
-    if (dragging_ || events_ == nullptr) {
-        return;  // a second button pressed during a drag changes nothing
+    if (dragging_) {
+        switch (duringDrag) {
+            case DuringDrag::Ignored:
+                break;  // a second button pressed during a drag changes nothing
+            case DuringDrag::DragOver:
+                DeliverDragOver(x, y);
+                break;
+            case DuringDrag::Drop:
+                DeliverDrop(ControlAt(x, y), x, y);
+                break;
+        }
+        return std::nullopt;
     }
-    if (const auto i = PieceAt(x, y)) {
-        const Control& p = ImgMolecular(*i);
-        events_->ImgMolecular_MouseDown(*i, button, x - p.Left, y - p.Top);
+    if (events_ == nullptr) {
+        return std::nullopt;
+    }
+    const std::optional<ControlRef> hit = ControlAt(x, y);
+    if (!hit || hit->name != ControlName::ImgMolecular) {
+        return std::nullopt;
+    }
+    const Control& p = Get(*hit);
+    return PieceHit{hit->index, x - p.Left, y - p.Top};
+}
+
+void FormModel::MouseDown(Twips x, Twips y, MouseButton button) {
+    if (const auto hit = PointerEvent(x, y, DuringDrag::Ignored)) {
+        events_->ImgMolecular_MouseDown(hit->index, button, hit->x, hit->y);
     }
 }
 
 void FormModel::MouseMove(Twips x, Twips y) {
-    pointerX_ = x;
-    pointerY_ = y;
-    if (dragging_) {
-        DeliverDragOver(x, y);
-        return;
-    }
-    if (events_ == nullptr) {
-        return;
-    }
-    if (const auto i = PieceAt(x, y)) {
-        const Control& p = ImgMolecular(*i);
-        events_->ImgMolecular_MouseMove(*i, x - p.Left, y - p.Top);
+    if (const auto hit = PointerEvent(x, y, DuringDrag::DragOver)) {
+        events_->ImgMolecular_MouseMove(hit->index, hit->x, hit->y);
     }
 }
 
 void FormModel::MouseUp(Twips x, Twips y, MouseButton button) {
-    pointerX_ = x;
-    pointerY_ = y;
-    if (dragging_) {
-        DeliverDrop(ControlAt(x, y), x, y);
-        return;
-    }
-    if (events_ == nullptr) {
-        return;
-    }
-    if (const auto i = PieceAt(x, y)) {
-        const Control& p = ImgMolecular(*i);
-        events_->ImgMolecular_MouseUp(*i, button, x - p.Left, y - p.Top);
+    // The release that ends a drag is used up by the drop.
+    if (const auto hit = PointerEvent(x, y, DuringDrag::Drop)) {
+        events_->ImgMolecular_MouseUp(hit->index, button, hit->x, hit->y);
     }
 }
 
 void FormModel::DblClick(Twips x, Twips y, MouseButton button) {
-    pointerX_ = x;
-    pointerY_ = y;
-    if (dragging_ || events_ == nullptr) {
-        return;
-    }
     // The second press of a double click is a press like the first (it may
     // start a drag of a palette piece), and then the double click itself,
     // both on the piece that was under the pointer.
-    if (const auto i = PieceAt(x, y)) {
-        const Control& p = ImgMolecular(*i);
-        events_->ImgMolecular_MouseDown(*i, button, x - p.Left, y - p.Top);
-        events_->ImgMolecular_DblClick(*i);
+    if (const auto hit = PointerEvent(x, y, DuringDrag::Ignored)) {
+        events_->ImgMolecular_MouseDown(hit->index, button, hit->x, hit->y);
+        events_->ImgMolecular_DblClick(hit->index);
     }
 }
 

@@ -23,6 +23,7 @@
 //    window), is a drop on the bare window.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -68,26 +69,26 @@ class FormModel {
     void SetEvents(FormEvents* events) { events_ = events; }
 
     // Control access by name and index.
-    Control& ImgMolecular(int i) { return pieces_.at(static_cast<std::size_t>(i)); }
-    Control& ImgSyntactic(int r) { return pictures_.at(static_cast<std::size_t>(r)); }
-    Control& tCoefficient(int j) { return boxes_.at(static_cast<std::size_t>(j)); }
-    Control& Container(int i) { return frames_.at(static_cast<std::size_t>(i)); }
-    Control& Label1(int i) { return labels_.at(static_cast<std::size_t>(i)); }
-    Control& LGrade() { return grade_; }
-    Control& DropIcon() { return dropIcon_; }
-    Control& Line1() { return line_; }
-    Control& Get(ControlRef ref);
-    const Control& Get(ControlRef ref) const;
+    Control& ImgMolecular(int i) { return At(ControlName::ImgMolecular, i); }
+    Control& ImgSyntactic(int r) { return At(ControlName::ImgSyntactic, r); }
+    Control& tCoefficient(int j) { return At(ControlName::tCoefficient, j); }
+    Control& Container(int i) { return At(ControlName::Container, i); }
+    Control& Label1(int i) { return At(ControlName::Label1, i); }
+    Control& LGrade() { return At(ControlName::LGrade, 0); }
+    Control& DropIcon() { return At(ControlName::DropIcon, 0); }
+    Control& Line1() { return At(ControlName::Line1, 0); }
+    Control& Get(ControlRef ref) { return At(ref.name, ref.index); }
+    const Control& Get(ControlRef ref) const { return At(ref.name, ref.index); }
 
-    const Control& ImgMolecular(int i) const { return pieces_.at(static_cast<std::size_t>(i)); }
-    const Control& ImgSyntactic(int r) const { return pictures_.at(static_cast<std::size_t>(r)); }
-    const Control& tCoefficient(int j) const { return boxes_.at(static_cast<std::size_t>(j)); }
-    const Control& Container(int i) const { return frames_.at(static_cast<std::size_t>(i)); }
-    const Control& Label1(int i) const { return labels_.at(static_cast<std::size_t>(i)); }
-    const Control& LGrade() const { return grade_; }
+    const Control& ImgMolecular(int i) const { return At(ControlName::ImgMolecular, i); }
+    const Control& ImgSyntactic(int r) const { return At(ControlName::ImgSyntactic, r); }
+    const Control& tCoefficient(int j) const { return At(ControlName::tCoefficient, j); }
+    const Control& Container(int i) const { return At(ControlName::Container, i); }
+    const Control& Label1(int i) const { return At(ControlName::Label1, i); }
+    const Control& LGrade() const { return At(ControlName::LGrade, 0); }
 
     // Number of loaded elements of ImgMolecular.
-    int PieceCount() const { return static_cast<int>(pieces_.size()); }
+    int PieceCount() const { return static_cast<int>(Array(ControlName::ImgMolecular).size()); }
 
     // Loads element k of ImgMolecular (k must be the next free index): a new
     // hidden image with the size and settings of element 0, on top of the
@@ -136,18 +137,37 @@ class FormModel {
     std::optional<ControlRef> ControlAt(Twips x, Twips y) const;
 
   private:
+    // What a pointer event does while a drag is under way.
+    enum class DuringDrag : std::uint8_t { Ignored, DragOver, Drop };
+    // The piece that receives a pointer event, with the pointer in its own
+    // twips.
+    struct PieceHit {
+        std::int16_t index;
+        Twips x;
+        Twips y;
+    };
+    // The part every pointer event shares: records the pointer, does what
+    // `duringDrag` says when a drag is under way, and otherwise returns the
+    // piece under the pointer when there are handlers to raise on it.
+    std::optional<PieceHit> PointerEvent(Twips x, Twips y, DuringDrag duringDrag);
+
     void DeliverDragOver(Twips x, Twips y);
     void DeliverDrop(std::optional<ControlRef> target, Twips x, Twips y);
-    std::optional<std::int16_t> PieceAt(Twips x, Twips y) const;
 
-    std::vector<Control> pieces_;
-    std::vector<Control> pictures_;
-    std::vector<Control> boxes_;
-    std::vector<Control> frames_;
-    std::vector<Control> labels_;
-    Control grade_;
-    Control dropIcon_;
-    Control line_;
+    std::vector<Control>& Array(ControlName name) {
+        return controls_.at(static_cast<std::size_t>(name));
+    }
+    const std::vector<Control>& Array(ControlName name) const {
+        return controls_.at(static_cast<std::size_t>(name));
+    }
+    Control& At(ControlName name, int i) { return Array(name).at(static_cast<std::size_t>(i)); }
+    const Control& At(ControlName name, int i) const {
+        return Array(name).at(static_cast<std::size_t>(i));
+    }
+
+    // Every control, by name and then index; a single control is element 0
+    // of its name.
+    std::array<std::vector<Control>, kControlNames> controls_;
     std::vector<ControlRef> order_;
 
     FormEvents* events_ = nullptr;
