@@ -30,34 +30,30 @@ class Recorder : public FormEvents {
         Add("MouseUp", i, x, y);
     }
     void ImgMolecular_DblClick(std::int16_t i) override { Add("DblClick", i, 0, 0); }
-    void ImgMolecular_DragOver(std::int16_t i, ControlRef, Twips x, Twips y) override {
-        Add("ImgMolecular_DragOver", i, x, y);
+
+// A drag handler of a control array that logs its own name.
+#define RECORD(Handler)                                                   \
+    void Handler(std::int16_t i, ControlRef, Twips x, Twips y) override { \
+        Add(#Handler, i, x, y);                                           \
     }
-    void ImgMolecular_DragDrop(std::int16_t i, ControlRef, Twips x, Twips y) override {
-        Add("ImgMolecular_DragDrop", i, x, y);
-    }
+    RECORD(ImgMolecular_DragOver)
+    RECORD(ImgMolecular_DragDrop)
+    RECORD(ImgSyntactic_DragDrop)
+    RECORD(tCoefficient_DragOver)
+    RECORD(tCoefficient_DragDrop)
+    RECORD(Label1_DragOver)
+    RECORD(Label1_DragDrop)
+#undef RECORD
+
     void ImgSyntactic_DragOver(std::int16_t i, ControlRef, Twips x, Twips y) override {
         Add("ImgSyntactic_DragOver", i, x, y);
         if (endDragInDragOver) {
             form_.EndDragWithDrop(form_.DragSource());
         }
     }
-    void ImgSyntactic_DragDrop(std::int16_t i, ControlRef, Twips x, Twips y) override {
-        Add("ImgSyntactic_DragDrop", i, x, y);
+    void Form_DragOver(ControlRef, Twips x, Twips y) override {
+        Add("Form_DragOver", -1, x, y);
     }
-    void tCoefficient_DragOver(std::int16_t i, ControlRef, Twips x, Twips y) override {
-        Add("tCoefficient_DragOver", i, x, y);
-    }
-    void tCoefficient_DragDrop(std::int16_t i, ControlRef, Twips x, Twips y) override {
-        Add("tCoefficient_DragDrop", i, x, y);
-    }
-    void Label1_DragOver(std::int16_t i, ControlRef, Twips x, Twips y) override {
-        Add("Label1_DragOver", i, x, y);
-    }
-    void Label1_DragDrop(std::int16_t i, ControlRef, Twips x, Twips y) override {
-        Add("Label1_DragDrop", i, x, y);
-    }
-    void Form_DragOver(ControlRef, Twips x, Twips y) override { Add("Form_DragOver", -1, x, y); }
     void Form_DragDrop(ControlRef source, Twips x, Twips y) override {
         Add("Form_DragDrop", source.index, x, y);
     }
@@ -72,6 +68,13 @@ class Recorder : public FormEvents {
 };
 
 using Log = std::vector<std::string>;
+
+// A window model whose events are recorded.
+class Delivery : public ::testing::Test {
+  protected:
+    FormModel form;
+    Recorder rec{form};
+};
 
 TEST(HitTest, TextBoxesLieAboveThePictures) {
     FormModel form;
@@ -103,9 +106,7 @@ TEST(HitTest, StackingOrderDecidesAmongOverlappingPieces) {
     EXPECT_EQ(form.ControlAt(180 + 2235, 100), std::nullopt);
 }
 
-TEST(Delivery, PressesOutsideADragGoToThePieceUnderThePointer) {
-    FormModel form;
-    Recorder rec(form);
+TEST_F(Delivery, PressesOutsideADragGoToThePieceUnderThePointer) {
     rec.startDragOnPress = false;
     form.MouseDown(200, 100, MouseButton::Right);
     form.MouseMove(300, 110);
@@ -115,9 +116,7 @@ TEST(Delivery, PressesOutsideADragGoToThePieceUnderThePointer) {
     EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "MouseMove 0 120 50", "MouseUp 0 120 50"}));
 }
 
-TEST(Delivery, DragOverAndDropGoToTheTargetInItsOwnCoordinates) {
-    FormModel form;
-    Recorder rec(form);
+TEST_F(Delivery, DragOverAndDropGoToTheTargetInItsOwnCoordinates) {
     form.MouseDown(200, 100, MouseButton::Left);
     EXPECT_TRUE(form.Dragging());
     form.MouseMove(210, 100);    // still over piece 0 itself
@@ -132,17 +131,13 @@ TEST(Delivery, DragOverAndDropGoToTheTargetInItsOwnCoordinates) {
                             "Form_DragOver -1 100 1300", "ImgSyntactic_DragDrop 0 1440 620"}));
 }
 
-TEST(Delivery, TheReleaseThatDropsDoesNotAlsoReachMouseUp) {
-    FormModel form;
-    Recorder rec(form);
+TEST_F(Delivery, TheReleaseThatDropsDoesNotAlsoReachMouseUp) {
     form.MouseDown(200, 100, MouseButton::Middle);
     form.MouseUp(200, 100, MouseButton::Middle);
     EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "ImgMolecular_DragDrop 0 20 40"}));
 }
 
-TEST(Delivery, ASecondButtonDuringADragChangesNothing) {
-    FormModel form;
-    Recorder rec(form);
+TEST_F(Delivery, ASecondButtonDuringADragChangesNothing) {
     form.MouseDown(200, 100, MouseButton::Left);
     form.MouseDown(5000, 2000, MouseButton::Right);
     form.DblClick(5000, 2000, MouseButton::Right);
@@ -150,9 +145,7 @@ TEST(Delivery, ASecondButtonDuringADragChangesNothing) {
     EXPECT_EQ(rec.log.size(), 1u);
 }
 
-TEST(Delivery, EndDragRequestDropsUnderTheLastPointerPosition) {
-    FormModel form;
-    Recorder rec(form);
+TEST_F(Delivery, EndDragRequestDropsUnderTheLastPointerPosition) {
     rec.endDragInDragOver = true;
     form.MouseDown(200, 100, MouseButton::Left);
     form.MouseMove(3000, 1800);
@@ -162,17 +155,13 @@ TEST(Delivery, EndDragRequestDropsUnderTheLastPointerPosition) {
     EXPECT_EQ(rec.log.size(), 3u);
 }
 
-TEST(Delivery, EndDragRequestForAnotherControlIsIgnored) {
-    FormModel form;
-    Recorder rec(form);
+TEST_F(Delivery, EndDragRequestForAnotherControlIsIgnored) {
     form.MouseDown(200, 100, MouseButton::Left);
     form.EndDragWithDrop({ControlName::ImgMolecular, 5});
     EXPECT_TRUE(form.Dragging());
 }
 
-TEST(Delivery, ReleaseOutsideTheWindowAndInterruptionsDropOnTheWindow) {
-    FormModel form;
-    Recorder rec(form);
+TEST_F(Delivery, ReleaseOutsideTheWindowAndInterruptionsDropOnTheWindow) {
     form.MouseDown(200, 100, MouseButton::Left);
     form.MouseUp(-3000, 20000, MouseButton::Left);
     EXPECT_EQ(rec.log.back(), "Form_DragDrop 0 -3000 20000");
@@ -187,9 +176,7 @@ TEST(Delivery, ReleaseOutsideTheWindowAndInterruptionsDropOnTheWindow) {
     EXPECT_EQ(rec.log.size(), 5u);
 }
 
-TEST(Delivery, ControlsWithoutDragHandlersCountAsTheWindow) {
-    FormModel form;
-    Recorder rec(form);
+TEST_F(Delivery, ControlsWithoutDragHandlersCountAsTheWindow) {
     form.MouseDown(200, 100, MouseButton::Left);
     form.MouseMove(14000, 400);  // over the grade badge
     form.MouseUp(14000, 400, MouseButton::Left);
@@ -197,20 +184,49 @@ TEST(Delivery, ControlsWithoutDragHandlersCountAsTheWindow) {
                             "Form_DragDrop 0 14000 400"}));
 }
 
-TEST(Delivery, DoubleClickIsAPressAndThenTheDoubleClick) {
-    FormModel form;
-    Recorder rec(form);
+TEST_F(Delivery, DoubleClickIsAPressAndThenTheDoubleClick) {
     rec.startDragOnPress = false;
     form.DblClick(200, 100, MouseButton::Left);
     EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "DblClick 0 0 0"}));
 }
 
-TEST(Delivery, WithoutHandlersNothingHappens) {
-    FormModel form;
+TEST_F(Delivery, TheDropGoesWhereTheDragOverWent) {
+    form.Label1(1).Visible = true;
+    const struct {
+        Twips x, y;
+        const char* over;
+        const char* drop;
+    } kTargets[] = {
+        {1900, 1800, "tCoefficient_DragOver 0 40 60", "tCoefficient_DragDrop 0 40 60"},
+        {200, 4800, "Label1_DragOver 1 20 120", "Label1_DragDrop 1 20 120"},
+        {100, 1300, "Form_DragOver -1 100 1300", "Form_DragDrop 0 100 1300"},  // frame 0
+    };
+    for (const auto& t : kTargets) {
+        SCOPED_TRACE(t.over);
+        rec.log.clear();
+        form.MouseDown(200, 100, MouseButton::Left);
+        form.MouseMove(t.x, t.y);
+        form.MouseUp(t.x, t.y, MouseButton::Left);
+        EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", t.over, t.drop}));
+    }
+}
+
+TEST_F(Delivery, WithoutHandlersNothingIsRaisedButADragStillEnds) {
+    form.SetEvents(nullptr);
     form.MouseDown(200, 100, MouseButton::Left);
-    form.MouseMove(3000, 1800);
-    form.MouseUp(3000, 1800, MouseButton::Left);
+    form.DblClick(200, 100, MouseButton::Left);
     EXPECT_FALSE(form.Dragging());
+
+    form.BeginDrag({ControlName::ImgMolecular, 0}, form.DropIcon().Picture);
+    form.MouseMove(3000, 1800);
+    EXPECT_TRUE(form.Dragging());
+    form.MouseUp(3000, 1800, MouseButton::Left);
+    EXPECT_FALSE(form.Dragging()) << "the release ends the drag";
+
+    form.BeginDrag({ControlName::ImgMolecular, 0}, form.DropIcon().Picture);
+    form.InterruptDrag();
+    EXPECT_FALSE(form.Dragging()) << "an interruption ends the drag";
+    EXPECT_EQ(rec.log, Log{});
 }
 
 }  // namespace
