@@ -98,25 +98,27 @@ TEST_F(DragStart, APressOnAPlacedPieceStartsNothing) {
 }
 
 TEST_F(DragStart, APieceCountsAsPlacedOnlyBelowTheTopOfTheFirstFrame) {
-    // Piece 0 lies with its top exactly on the top of Container(0).
-    model().ImgMolecular(0).Left = 5000;
-    model().ImgMolecular(0).Top = 1260;
-    Move({5100, 1300});
-    EXPECT_EQ(model().ImgMolecular(0).ToolTipText, kDragTip);
-    Press({5100, 1300});
-    EXPECT_TRUE(model().Dragging());
-    EXPECT_EQ(board().DragIndex, 0);
-    Release({5100, 1300});
-    EXPECT_TRUE(AtCell(0));
-
-    // Half a twip lower it counts as placed.
-    model().ImgMolecular(1).Left = 5000;
-    model().ImgMolecular(1).Top = 1260.5f;
-    Move({5100, 1300});
-    EXPECT_EQ(model().ImgMolecular(1).ToolTipText, kRemoveTip);
-    Press({5100, 1300});
-    EXPECT_FALSE(model().Dragging());
-    EXPECT_EQ(board().DragIndex, 0);
+    const struct {
+        int piece;
+        Twips top;
+        const char* tip;
+        bool drags;
+    } kCases[] = {
+        {0, 1260, kDragTip, true},        // exactly on the top of Container(0)
+        {1, 1260.5f, kRemoveTip, false},  // half a twip lower: placed
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.top);
+        model().ImgMolecular(c.piece).Left = 5000;
+        model().ImgMolecular(c.piece).Top = c.top;
+        Move({5100, 1300});
+        EXPECT_EQ(model().ImgMolecular(c.piece).ToolTipText, c.tip);
+        Press({5100, 1300});
+        EXPECT_EQ(model().Dragging(), c.drags);
+        EXPECT_EQ(board().DragIndex, 0) << "only the drag of piece 0 sets it";
+        Release({5100, 1300});
+        EXPECT_TRUE(c.drags ? AtCell(c.piece) : At(c.piece, 5000, c.top));
+    }
 }
 
 using ToolTip = FormFixture;
