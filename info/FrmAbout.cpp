@@ -1,8 +1,11 @@
 #include "info/FrmAbout.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QColor>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -50,6 +53,55 @@ QFont WindowFont(qreal points, bool bold) {
     return font;
 }
 
+// Marks the controls that are links, for LinkFactory.
+constexpr const char* kLinkProperty = "alkynesLink";
+
+// The keyboard focus of a link: a white band along the inside of its
+// rectangle and a black band inside that, two pixels each, so that it shows
+// on the dark window, on the white panel and on the coloured logo alike.
+// Nothing is painted without the focus, so the mouse-only look is unchanged.
+void PaintFocusRing(QWidget* control) {
+    if (!control->hasFocus()) {
+        return;
+    }
+    QPainter painter(control);
+    const QRect outer = control->rect();
+    const QRect middle = outer.adjusted(2, 2, -2, -2);
+    const QRect inner = middle.adjusted(2, 2, -2, -2);
+    for (const QRect& band : QRegion(outer).subtracted(middle)) {
+        painter.fillRect(band, Qt::white);
+    }
+    for (const QRect& band : QRegion(middle).subtracted(inner)) {
+        painter.fillRect(band, Qt::black);
+    }
+}
+
+// What a screen reader is told of a link: the role, and a press action
+// that goes the keyboard's way (Space), so it opens what a click opens.
+class LinkAccessible : public QAccessibleWidget {
+  public:
+    explicit LinkAccessible(QWidget* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QStringList actionNames() const override {
+        return QAccessibleWidget::actionNames() << pressAction();
+    }
+    void doAction(const QString& action) override {
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        QCoreApplication::sendEvent(widget(), &space);
+    }
+};
+
+QAccessibleInterface* LinkFactory(const QString& /*className*/, QObject* object) {
+    if (object != nullptr && object->isWidgetType() && object->property(kLinkProperty).toBool()) {
+        return new LinkAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
 // A picture control: draws its vector picture stretched to its rectangle and
 // leaves the rest transparent.
 class Picture : public QWidget {
@@ -65,20 +117,45 @@ class Picture : public QWidget {
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         draw_(painter, QRectF(rect()));
+        painter.end();
+        PaintFocusRing(this);
     }
 
   private:
     Draw draw_;
 };
 
+// The credit line's label, with the focus ring of a link.
+class LinkLabel : public QLabel {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLabel::paintEvent(event);
+        PaintFocusRing(this);
+    }
+};
+
 // Turns a control into a link: a left-button press and release over it runs
 // the action, like a click on a button.  The control takes clicks over its
-// whole rectangle, transparent parts of a picture included.
+// whole rectangle, transparent parts of a picture included.  Tab reaches
+// it too (a click leaves the focus where it was), and Enter or Space on it
+// runs the same action.
 class ClickFilter : public QObject {
   public:
     ClickFilter(QWidget* control, std::function<void()> action)
         : QObject(control), action_(std::move(action)) {
         control->installEventFilter(this);
+        control->setFocusPolicy(Qt::TabFocus);
+        control->setProperty(kLinkProperty, true);
+        // Qt makes and keeps a control's accessible interface as soon as
+        // anything about it changes (a label's text in its constructor), so
+        // the one made before it was marked as a link is dropped; the next
+        // question comes to LinkFactory.
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control)) {
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        }
     }
 
   protected:
@@ -103,6 +180,21 @@ class ClickFilter : public QObject {
                 }
                 return true;
             }
+            case QEvent::KeyPress: {
+                const auto* key = static_cast<QKeyEvent*>(event);
+                const bool opens = (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                                    key->key() == Qt::Key_Space) &&
+                                   (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+                // A held key opens the page once, not once per repeat.
+                if (opens && !key->isAutoRepeat()) {
+                    action_();
+                }
+                return opens;
+            }
+            case QEvent::FocusIn:
+            case QEvent::FocusOut:
+                control->update();  // the focus ring
+                return false;
             default:
                 return false;
         }
@@ -191,6 +283,8 @@ void FrmAbout::Load(QWidget* parent) {
         return;
     }
     content::InstallFontSubstitutions();
+    static const bool linkFactoryInstalled = (QAccessible::installFactory(LinkFactory), true);
+    (void)linkFactoryInstalled;
 
     auto* window = new AboutWindow(parent, [this] { CentreOnScreen(); });
     window_ = window;
@@ -214,6 +308,7 @@ void FrmAbout::Load(QWidget* parent) {
     logo2->setGeometry(Place(kLogo2));
     logo2->setCursor(hand);
     logo2->setToolTip(Logo2ToolTip());
+    logo2->setAccessibleName(QString::fromUtf8("Λογότυπο του κατασκευαστή"));
     new ClickFilter(logo2, [this] { logo2_Click(); });
 
     auto* logo1 = new QWidget(window);
@@ -224,7 +319,7 @@ void FrmAbout::Load(QWidget* parent) {
     logo1->setPalette(white);
     logo1->setAutoFillBackground(true);
 
-    auto* label1 = new QLabel(CreditLine(), window);
+    auto* label1 = new LinkLabel(CreditLine(), window);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setGeometry(Place(kLabel1));
     label1->setFont(WindowFont(kCreditPoints, true));
@@ -239,6 +334,7 @@ void FrmAbout::Load(QWidget* parent) {
     label1->setAutoFillBackground(true);
     label1->setCursor(hand);
     label1->setToolTip(Label1ToolTip());
+    label1->setAccessibleName(CreditLine());
     new ClickFilter(label1, [this] { Label1_Click(); });
 
     auto* image1 = new Picture(window, DrawEmblem);
@@ -246,6 +342,7 @@ void FrmAbout::Load(QWidget* parent) {
     image1->setGeometry(Place(kImage1));
     image1->setCursor(hand);
     image1->setToolTip(Image1ToolTip());
+    image1->setAccessibleName(QString::fromUtf8("Έμβλημα του σχολείου"));
     new ClickFilter(image1, [this] { Image1_Click(); });
 
     auto* cmdClose = new QPushButton(QStringLiteral("OK"), window);
@@ -264,6 +361,10 @@ void FrmAbout::Load(QWidget* parent) {
     comment->setTabChangesFocus(true);
 
     QWidget::setTabOrder(cmdClose, comment);
+    // The links after the notice, the emblem first as it lies on top.
+    QWidget::setTabOrder(comment, image1);
+    QWidget::setTabOrder(image1, label1);
+    QWidget::setTabOrder(label1, logo2);
     cmdClose->setFocus();
 
     Form_Load();

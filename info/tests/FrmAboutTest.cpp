@@ -1,5 +1,6 @@
 // The about window: its design, its load and unload on every showing, its
 // centring on the screen, its links and its modality.
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -214,6 +215,111 @@ TEST_F(AboutWindow, LinksOpenTheirAddresses) {
     EXPECT_TRUE(recorder.urls.isEmpty());
 }
 
+TEST_F(AboutWindow, TabReachesTheLinksAfterTheNoticeAndEnterOrSpaceOpensThem) {
+    UrlRecorder recorder;
+    QDialog* window = LoadAndShow();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    Control(window, "cmdClose")->setFocus();
+    QStringList order;
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(order, QStringList({"Comment", "Image1", "Label1", "logo2", "cmdClose"}));
+
+    struct Press {
+        const char* link;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool autoRepeat;
+        QString opens;  // empty: nothing
+    };
+    const std::vector<Press> presses = {
+        {"Image1", Qt::Key_Return, Qt::NoModifier, false, SchoolHomeUrl()},
+        {"Label1", Qt::Key_Space, Qt::NoModifier, false, CollectionUrl()},
+        {"logo2", Qt::Key_Enter, Qt::KeypadModifier, false, MakerProgramsUrl()},
+        {"Image1", Qt::Key_Return, Qt::NoModifier, true, {}},  // a held key opens once
+        {"Image1", Qt::Key_Return, Qt::ControlModifier, false, {}},
+        {"Label1", Qt::Key_Space, Qt::ShiftModifier, false, {}},
+        {"logo2", Qt::Key_A, Qt::NoModifier, false, {}},
+    };
+    for (const Press& p : presses) {
+        recorder.urls.clear();
+        QWidget* link = Control(window, p.link);
+        link->setFocus(Qt::TabFocusReason);
+        QKeyEvent press(QEvent::KeyPress, p.key, p.modifiers, QString(), p.autoRepeat);
+        QApplication::sendEvent(link, &press);
+        EXPECT_EQ(recorder.urls, p.opens.isEmpty() ? QStringList() : QStringList({p.opens}))
+            << p.link << " key " << p.key << " repeat " << p.autoRepeat;
+    }
+    EXPECT_TRUE(window->isVisible());  // Enter on a link is not the OK button's
+
+    // A click opens the link but leaves the keyboard focus where it was.
+    Control(window, "cmdClose")->setFocus();
+    QTest::mouseClick(Control(window, "Image1"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), Control(window, "cmdClose"));
+}
+
+TEST_F(AboutWindow, OnlyAFocusedLinkShowsItsRing) {
+    QDialog* window = LoadAndShow();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    for (const char* name : {"Image1", "Label1", "logo2"}) {
+        QWidget* link = Control(window, name);
+        Control(window, "cmdClose")->setFocus();
+        const QImage plain = link->grab().toImage();
+        link->setFocus(Qt::TabFocusReason);
+        const QImage ringed = link->grab().toImage();
+        const int h = ringed.height();
+        // A white band outside a black one, two pixels each, on every side.
+        for (const QPoint& p : {QPoint(0, h / 2), QPoint(1, 0), QPoint(ringed.width() - 1, h / 2),
+                                QPoint(h / 2, h - 2)}) {
+            EXPECT_EQ(ringed.pixelColor(p), QColor(Qt::white)) << name << " at " << p.x();
+        }
+        for (const QPoint& p : {QPoint(2, h / 2), QPoint(3, 3), QPoint(ringed.width() - 3, h / 2),
+                                QPoint(h / 2, h - 4)}) {
+            EXPECT_EQ(ringed.pixelColor(p), QColor(Qt::black)) << name << " at " << p.x();
+        }
+        EXPECT_EQ(ringed.pixelColor(ringed.rect().center()),
+                  plain.pixelColor(plain.rect().center()))
+            << name;
+        Control(window, "cmdClose")->setFocus();
+        EXPECT_EQ(link->grab().toImage(), plain) << name;  // no ring left behind
+    }
+}
+
+TEST_F(AboutWindow, ScreenReadersReadNamedLinksThatTheirPressActionOpens) {
+    UrlRecorder recorder;
+    QDialog* window = LoadAndShow();
+    struct Link {
+        const char* name;
+        QString accessibleName, description, url;
+    };
+    const std::vector<Link> links = {
+        {"Image1", QString::fromUtf8("Έμβλημα του σχολείου"), Image1ToolTip(), SchoolHomeUrl()},
+        {"Label1", CreditLine(), Label1ToolTip(), CollectionUrl()},
+        {"logo2", QString::fromUtf8("Λογότυπο του κατασκευαστή"), Logo2ToolTip(),
+         MakerProgramsUrl()},
+    };
+    for (const Link& link : links) {
+        QAccessibleInterface* a11y =
+            QAccessible::queryAccessibleInterface(Control(window, link.name));
+        ASSERT_NE(a11y, nullptr) << link.name;
+        EXPECT_EQ(a11y->role(), QAccessible::Link) << link.name;
+        EXPECT_EQ(a11y->text(QAccessible::Name), link.accessibleName);
+        EXPECT_EQ(a11y->text(QAccessible::Description), link.description);
+        EXPECT_TRUE(a11y->state().focusable) << link.name;
+        ASSERT_NE(a11y->actionInterface(), nullptr) << link.name;
+        recorder.urls.clear();
+        a11y->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(recorder.urls, QStringList({link.url})) << link.name;
+    }
+    // The white panel is no link.
+    EXPECT_NE(QAccessible::queryAccessibleInterface(Control(window, "logo1"))->role(),
+              QAccessible::Link);
+}
+
 TEST_F(AboutWindow, ClicksGoToTheTopmostControlUnderThePointer) {
     UrlRecorder recorder;
     QDialog* window = LoadAndShow();
@@ -259,8 +365,8 @@ TEST_F(AboutWindow, ShowingCentresOnTheScreenAndClosingUnloads) {
     EXPECT_EQ(firstPos, firstExpected);
     EXPECT_EQ(firstFocus, QStringLiteral("cmdClose"));
     EXPECT_EQ(afterTab, QStringLiteral("Comment"));
-    EXPECT_EQ(afterSecondTab, QStringLiteral("cmdClose"));
-    EXPECT_TRUE(first.isNull());  // OK destroyed the window
+    EXPECT_EQ(afterSecondTab, QStringLiteral("Image1"));  // the links follow the notice
+    EXPECT_TRUE(first.isNull());                          // OK destroyed the window
     EXPECT_FALSE(frmAbout().IsLoaded());
 
     QPointer<QDialog> second;
