@@ -1,26 +1,12 @@
 // The yardstick of the start-up measurement: the least a Qt Widgets program
 // of the exercise's window size with a seven-item menu bar does.  With
 // ALKYNES_QUIT_AFTER_FIRST_FRAME set it quits once its first frame is
-// painted, like the exercise itself.
+// painted, through the exercise's own hook.
 #include <QApplication>
-#include <QEvent>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QTimer>
 
-namespace {
-
-class QuitAfterPaint : public QObject {
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-}  // namespace
+#include "app/QuitAfterFirstFrame.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -35,10 +21,7 @@ int main(int argc, char** argv) {
     client->setAutoFillBackground(true);
     window.setCentralWidget(client);
     window.setWindowTitle(QStringLiteral("minimal"));
-    QuitAfterPaint quit;
-    if (qEnvironmentVariableIsSet("ALKYNES_QUIT_AFTER_FIRST_FRAME")) {
-        client->installEventFilter(&quit);
-    }
+    alkynes::QuitAfterFirstFrameIfAsked(client);
     window.show();
     return QApplication::exec();
 }
