@@ -495,9 +495,10 @@ def play_by_keyboard(session):
 
     for s, compound in enumerate(RIGHT_COMPOUND):
         prefix = slot_prefix(*slot_places()[s])
-        put(session, TILES[compound], prefix)
+        drop = ("space", "Return")[s % 2]
+        put(session, TILES[compound], prefix, drop)
         holding(session, prefix + TILES[compound])
-        print("ok - the keyboard puts %r into %r" % (TILES[compound], prefix), flush=True)
+        print("ok - %s puts %r into %r" % (drop, TILES[compound], prefix), flush=True)
 
     for r, texts in enumerate(RIGHT_COEFFICIENTS):
         for n, text in enumerate(texts):
