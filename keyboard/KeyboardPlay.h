@@ -149,13 +149,15 @@ class KeyboardPlay {
     std::optional<Stop> NearestInRow(int row, Twips x) const;
     Stop FirstEmptySlot() const;
     bool PickUp(KeyboardChange& change);
+    bool Do(BoardKey key, KeyboardChange& change);
     void MoveFocus(Stop stop, KeyboardChange& change);
     void Notify(const KeyboardChange& change);
 
     FormModel& model_;
     Stop focus_;
     bool carrying_ = false;  // the keyboard started the drag under way, if any
-    Stop origin_;            // the tile of the carried piece
+    ControlRef carried_{ControlName::ImgMolecular, 0};  // the piece it carries
+    Stop origin_;                                       // the tile it came from
     std::vector<ChangeHook> hooks_;
 };
 
