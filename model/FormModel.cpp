@@ -79,11 +79,15 @@ bool TakesEvents(const Control& c) {
 
 }  // namespace
 
+bool FormModel::InClientArea(Twips x, Twips y) const {
+    return x >= ScaleLeft() && x < ScaleLeft() + ScaleWidth() && y >= ScaleTop() &&
+           y < ScaleTop() + ScaleHeight();
+}
+
 std::optional<ControlRef> FormModel::ControlAt(Twips x, Twips y) const {
     // Controls are clipped to the client area: a dragged piece that sticks
     // out past the edge does not catch a release outside the window.
-    if (x < ScaleLeft() || x >= ScaleLeft() + ScaleWidth() || y < ScaleTop() ||
-        y >= ScaleTop() + ScaleHeight()) {
+    if (!InClientArea(x, y)) {
         return std::nullopt;
     }
     for (const Control& box : Array(ControlName::tCoefficient)) {
@@ -214,7 +218,9 @@ std::optional<FormModel::PieceHit> FormModel::PointerEvent(Twips x, Twips y,
             case DuringDrag::Ignored:
                 break;  // a second button pressed during a drag changes nothing
             case DuringDrag::DragOver:
-                DeliverDragOver(x, y);
+                if (InClientArea(x, y)) {
+                    DeliverDragOver(x, y);
+                }
                 break;
             case DuringDrag::Drop:
                 DeliverDrop(ControlAt(x, y), x, y);

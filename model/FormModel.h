@@ -13,6 +13,12 @@
 //    under the pointer that takes events, or on the window.  Releasing any
 //    button raises DragDrop there and ends the drag; that release is used up
 //    by the drop and does not also reach ImgMolecular_MouseUp.
+//  * Outside the client area (the menu bar above it, the window's frame,
+//    the desktop and other windows beside it) a move during a drag raises
+//    nothing: the piece stays where the last drag-over put it and the drag
+//    goes on, so a hand that overshoots the edge and comes back has not lost
+//    its piece, and the window's edge rule only ever sees points that really
+//    lie on the window.
 //  * Text boxes lie above every windowless control; among those the stacking
 //    order decides.  Frames and the line take no events: over them the
 //    window is the target.  Hidden controls receive nothing.
@@ -135,6 +141,10 @@ class FormModel {
     // events, or nothing for the bare window (frames and the line included)
     // and for every point outside the client area.
     std::optional<ControlRef> ControlAt(Twips x, Twips y) const;
+
+    // Whether (x, y) lies in the client area, the rectangle of the window's
+    // scale; the menu bar lies above it, at negative y.
+    bool InClientArea(Twips x, Twips y) const;
 
   private:
     // What a pointer event does while a drag is under way.

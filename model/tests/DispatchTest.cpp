@@ -176,6 +176,63 @@ TEST_F(Delivery, ReleaseOutsideTheWindowAndInterruptionsDropOnTheWindow) {
     EXPECT_EQ(rec.log.size(), 5u);
 }
 
+// Points just outside the client area on every side, the menu bar above
+// it, and the desktop far away: during a drag none raises anything.
+struct Outside {
+    const char* where;
+    Twips x, y;
+};
+constexpr Outside kOutside[] = {
+    {"left of the window", -0.5f, 2000},
+    {"right edge itself", 15240, 2000},
+    {"below the window", 3000, 9975},
+    {"menu bar", 3000, -1},
+    {"menu bar, its middle", 600, -150},
+    {"desktop far away", -3000, 20000},
+};
+
+TEST_F(Delivery, LeavingTheClientAreaAndComingBackContinuesTheDrag) {
+    for (const Outside& o : kOutside) {
+        SCOPED_TRACE(o.where);
+        rec.log.clear();
+        form.MouseDown(200, 100, MouseButton::Left);
+        form.MouseMove(3000, 1800);
+        form.MouseMove(o.x, o.y);
+        form.MouseMove(o.x, o.y);
+        EXPECT_TRUE(form.Dragging());
+        form.MouseMove(100, 1300);  // back in, over frame 0: the window again
+        form.MouseUp(100, 1300, MouseButton::Left);
+        EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "ImgSyntactic_DragOver 0 1440 420",
+                                "Form_DragOver -1 100 1300", "Form_DragDrop 0 100 1300"}));
+    }
+}
+
+TEST_F(Delivery, TheEdgeOfTheClientAreaStillRaisesDragOverOnTheWindow) {
+    form.MouseDown(200, 100, MouseButton::Left);
+    form.MouseMove(15239.5f, 2000);
+    form.MouseMove(0, 0);
+    EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "Form_DragOver -1 15239 2000",
+                            "Form_DragOver -1 0 0"}));
+}
+
+TEST_F(Delivery, AJumpOutsideAndBackOntoAPictureDropsOnThePicture) {
+    form.MouseDown(200, 100, MouseButton::Left);
+    form.MouseMove(14000, 6000);  // reaction 2, near the right edge
+    form.MouseMove(15700, 6000);  // 30 pixels past it
+    form.MouseMove(14000, 6100);
+    form.MouseUp(14000, 6100, MouseButton::Left);
+    EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "ImgSyntactic_DragOver 2 13880 360",
+                            "ImgSyntactic_DragOver 2 13880 460",
+                            "ImgSyntactic_DragDrop 2 13880 460"}));
+}
+
+TEST_F(Delivery, AnInterruptionOutsideDropsOnTheWindow) {
+    form.MouseDown(200, 100, MouseButton::Left);
+    form.MouseMove(3000, -150);  // over the menu bar
+    form.InterruptDrag();
+    EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "Form_DragDrop 0 3000 -150"}));
+}
+
 TEST_F(Delivery, ControlsWithoutDragHandlersCountAsTheWindow) {
     form.MouseDown(200, 100, MouseButton::Left);
     form.MouseMove(14000, 400);  // over the grade badge

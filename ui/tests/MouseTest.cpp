@@ -74,16 +74,22 @@ TEST_F(MouseTest, ReleaseOutsideTheWindowReturnsThePiece) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-TEST_F(MouseTest, MovesOutsideTheWindowReachTheModelWhileTheButtonIsHeld) {
-    const std::int16_t piece = TopPiece(6);
-    Press(CellSpot(6));
+TEST_F(MouseTest, ADragThatLeavesTheWindowAndComesBackGoesOn) {
+    const std::int16_t piece = TopPiece(kRightCompound[1]);
+    Press(CellSpot(kRightCompound[1]));
     Move(SlotSpot(0));
-    // Past the right edge: the bare window's edge rule ends the drag.
-    Move(QPoint(View()->width() + 40, 300));
-    EXPECT_FALSE(Model().Dragging());
-    EXPECT_TRUE(RestsInPalette(piece));
-    Release(QPoint(View()->width() + 40, 300));
-    EXPECT_FALSE(InSomeSlot(piece));
+    const Control before = Model().ImgMolecular(piece);
+    // Past the right edge and over the menu bar nothing is dragged over:
+    // the piece stays where it was and the drag goes on.
+    for (const QPoint out : {QPoint(View()->width() + 40, 300), QPoint(300, -10)}) {
+        Move(out);
+        EXPECT_TRUE(Model().Dragging());
+        EXPECT_EQ(Model().ImgMolecular(piece).Left, before.Left);
+        EXPECT_EQ(Model().ImgMolecular(piece).Top, before.Top);
+    }
+    Move(SlotSpot(1));
+    Release(SlotSpot(1));
+    EXPECT_EQ(SlotPiece(1), piece);
 }
 
 TEST_F(MouseTest, DoubleClickTakesAPlacedPieceOut) {
