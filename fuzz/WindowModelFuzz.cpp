@@ -3,8 +3,9 @@
 
 // libFuzzer target over the whole window model: the input is a script of
 // window events (presses, moves, releases, double clicks, interrupted drags,
-// typed coefficients, menu commands, restarts) played through Form1 and its
-// model's dispatcher, the way the Qt layer delivers them.  After every event
+// typed coefficients, menu commands, restarts, the board's keys) played
+// through Form1 and its model's dispatcher, the way the Qt layer delivers
+// them: pointer events past the keyboard play, keys through it.  After every event
 // the board invariants of testing/Invariants.h must hold; a violation prints
 // the events played so far and aborts.
 //
@@ -28,6 +29,7 @@
 #include "core/Random.h"
 #include "drag/Placement.h"
 #include "form1/Form1.h"
+#include "keyboard/KeyboardPlay.h"
 #include "model/Design.h"
 #include "model/FormModel.h"
 #include "model/Menu.h"
@@ -80,9 +82,9 @@ class ScriptedShuffle final : public RandomSource {
 // Texts that the coefficient rules tell apart: the right coefficients, other
 // numbers, the literal forms, blanks and rubbish.
 const std::vector<std::string> kTexts{
-    "",  "1",  "2",      "3",      "4",  "6",   " 2 ", "0",     "-1",    "2.5", "x",
-    "&", "&H", "&H2",    "&O2",    "&h", "1e5", "1E",  "40000", "32768", "  ",  "1 2",
-    "2,5", "abc", "+2", "2.", ".5", "1D0", "\t1", "2\n", "٢", "٠٢",
+    "",    "1",   "2",   "3",   "4",  "6",   " 2 ", "0",     "-1",    "2.5", "x",
+    "&",   "&H",  "&H2", "&O2", "&h", "1e5", "1E",  "40000", "32768", "  ",  "1 2",
+    "2,5", "abc", "+2",  "2.",  ".5", "1D0", "\t1", "2\n",   "٢",     "٠٢",
 };
 
 struct Spot {
@@ -99,9 +101,11 @@ class Game {
         shuffle_ = shuffle.get();
         form_ = std::make_unique<Form1>(std::move(shuffle));
         form_->Form_Load();
+        keys_ = std::make_unique<KeyboardPlay>(form_->Model());
     }
 
     Form1& form() { return *form_; }
+    KeyboardPlay& keys() { return *keys_; }
     FormModel& model() { return form_->Model(); }
     const Board& board() const { return form_->State(); }
     ScriptedShuffle& shuffle() { return *shuffle_; }
@@ -127,6 +131,7 @@ class Game {
     std::string trace_;
     ScriptedShuffle* shuffle_ = nullptr;
     std::unique_ptr<Form1> form_;
+    std::unique_ptr<KeyboardPlay> keys_;
 };
 
 // --- Where the pointer is ------------------------------------------------------
@@ -302,22 +307,33 @@ constexpr EventKind kEvents[] = {
     {"press",
      [](Game& g, Script& in) {
          const Spot at = g.ReadSpot(in);
-         g.model().MouseDown(at.x, at.y, g.ReadButton(in));
+         const MouseButton b = g.ReadButton(in);
+         if (g.keys().AdmitPointer(PointerEvent::Press)) {
+             g.model().MouseDown(at.x, at.y, b);
+         }
      }},
     {"move",
      [](Game& g, Script& in) {
          const Spot at = g.ReadSpot(in);
-         g.model().MouseMove(at.x, at.y);
+         if (g.keys().AdmitPointer(PointerEvent::Move)) {
+             g.model().MouseMove(at.x, at.y);
+         }
      }},
     {"release",
      [](Game& g, Script& in) {
          const Spot at = g.ReadSpot(in);
-         g.model().MouseUp(at.x, at.y, g.ReadButton(in));
+         const MouseButton b = g.ReadButton(in);
+         if (g.keys().AdmitPointer(PointerEvent::Release)) {
+             g.model().MouseUp(at.x, at.y, b);
+         }
      }},
     {"double click",  // the second press of a double click
      [](Game& g, Script& in) {
          const Spot at = g.ReadSpot(in);
-         g.model().DblClick(at.x, at.y, g.ReadButton(in));
+         const MouseButton b = g.ReadButton(in);
+         if (g.keys().AdmitPointer(PointerEvent::DoubleClick)) {
+             g.model().DblClick(at.x, at.y, b);
+         }
      }},
     {"drag interrupted", [](Game& g, Script&) { g.model().InterruptDrag(); }},
     {"type", TypeIntoBox},
@@ -338,6 +354,19 @@ constexpr EventKind kEvents[] = {
          }
          g.shuffle().Queue(std::move(draws));
          g.form().mnuRestart_Click();
+     }},
+    {"key",  // one of the board's keys, in the order of BoardKey
+     [](Game& g, Script& in) {
+         const auto key =
+             static_cast<BoardKey>(in.Byte() % (static_cast<int>(BoardKey::Remove) + 1));
+         g.Trace(" " + std::to_string(static_cast<int>(key)));
+         g.keys().Press(key);
+     }},
+    {"focus on stop",  // assistive technology moves the focus
+     [](Game& g, Script& in) {
+         const int n = in.Byte() % kStops;
+         g.Trace(" " + std::to_string(n));
+         g.keys().FocusOn(StopOfNumber(n));
      }},
 };
 

@@ -15,7 +15,9 @@ seed_bytes() {
 }
 
 # Event rows and aims, as numbered in kEvents and kAims.
-readonly PRESS=0 MOVE=1 RELEASE=2 DBLCLICK=3 INTERRUPT=4 TYPE=5 MENU=6 SHUFFLE=7
+readonly PRESS=0 MOVE=1 RELEASE=2 DBLCLICK=3 INTERRUPT=4 TYPE=5 MENU=6 SHUFFLE=7 KEY=8 FOCUS=9
+# Keys as numbered in BoardKey.
+readonly TAB=0 DOWN=5 SPACE=6 ESCAPE=7 DELETE=8
 readonly AT_CONTROL=0 AT_PALETTE=1 AT_SLOT=2 ANYWHERE=4
 readonly LEFT=0 MNU_CHECK=1 MNU_RESTART=2
 
@@ -72,4 +74,11 @@ write_window_seeds() {
       "$MOVE" "$AT_SLOT" 4 128 8 "$RELEASE" "$AT_SLOT" 4 128 8 "$LEFT" \
       "$PRESS" "$AT_PALETTE" 6 128 128 "$LEFT" "$MOVE" "$AT_SLOT" 9 128 8 "$INTERRUPT"
   } > "$dir/seed-leave-and-interrupt"
+  # From the keyboard: a tile picked up, carried down and put into a slot,
+  # taken out again; another carried and sent back with Escape, then a
+  # mouse press in the middle of a third carry.
+  { seed_bytes "$KEY" "$SPACE" "$KEY" "$DOWN" "$KEY" "$SPACE" "$KEY" "$DELETE" \
+      "$FOCUS" 4 "$KEY" "$SPACE" "$KEY" "$TAB" "$KEY" "$ESCAPE" \
+      "$KEY" "$SPACE" "$PRESS" "$AT_PALETTE" 2 128 128 "$LEFT"
+  } > "$dir/seed-keys"
 }

@@ -1,6 +1,8 @@
 // Random play through the window's dispatcher: presses, moves, releases and
 // double clicks anywhere in and around the window (mostly over controls),
-// interrupted drags, typed coefficients, checks and restarts.  After every
+// the board's keys and the focus moves of assistive technology, interrupted
+// drags, typed coefficients, checks and restarts.  Pointer events reach the
+// model the way the board hands them on, past the keyboard play.  After every
 // event the board and the window must agree (testing/Invariants.h, the
 // invariants the fuzz target of the window model checks too).
 //
@@ -26,12 +28,13 @@
 
 #include "core/Board.h"
 #include "core/Palette.h"
+#include "form1/Form1.h"
+#include "keyboard/KeyboardPlay.h"
+#include "model/Design.h"
+#include "model/FormModel.h"
 #include "testing/FormFixture.h"
 #include "testing/Invariants.h"
 #include "testing/ScriptedRandom.h"
-#include "form1/Form1.h"
-#include "model/Design.h"
-#include "model/FormModel.h"
 
 namespace alkynes::testing {
 namespace {
@@ -54,7 +57,25 @@ std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
     return value;
 }
 
-enum class Kind : std::uint8_t { Press, Move, Release, DblClick, Interrupt, Type, Check, Restart };
+enum class Kind : std::uint8_t {
+    Press,
+    Move,
+    Release,
+    DblClick,
+    Interrupt,
+    Type,
+    Check,
+    Restart,
+    Key,
+    FocusOn
+};
+
+// Space comes twice, so that tiles are often picked up and put down.
+constexpr BoardKey kKeys[] = {
+    BoardKey::Next, BoardKey::Previous, BoardKey::Left,     BoardKey::Right,  BoardKey::Up,
+    BoardKey::Down, BoardKey::Activate, BoardKey::Activate, BoardKey::Cancel, BoardKey::Remove};
+constexpr const char* kKeyNames[] = {"Tab",  "Shift+Tab", "Left",  "Right",  "Up",
+                                     "Down", "Space",     "Enter", "Escape", "Delete"};
 
 const char* NameOf(Kind kind) {
     switch (kind) {
@@ -74,6 +95,10 @@ const char* NameOf(Kind kind) {
             return "check";
         case Kind::Restart:
             return "restart";
+        case Kind::Key:
+            return "key";
+        case Kind::FocusOn:
+            return "focus on stop";
     }
     return "?";
 }
@@ -89,6 +114,7 @@ struct Event {
     MouseButton button = MouseButton::Left;
     int box = 0;
     std::size_t text = 0;
+    std::size_t key = 0;  // into kKeys; for FocusOn, the stop number
 };
 
 std::string Describe(const Event& e) {
@@ -106,6 +132,12 @@ std::string Describe(const Event& e) {
         case Kind::Type:
             out << " \"" << kTexts[e.text] << "\" into box " << e.box;
             break;
+        case Kind::Key:
+            out << " " << kKeyNames[e.key];
+            break;
+        case Kind::FocusOn:
+            out << " " << e.key;
+            break;
         default:
             break;
     }
@@ -115,10 +147,22 @@ std::string Describe(const Event& e) {
 // Chooses the events, mostly aimed at the controls.
 class Player {
   public:
-    Player(Form1& form, std::uint64_t seed) : form_(form), rng_(seed) {}
+    Player(Form1& form, std::uint64_t seed) : form_(form), keys_(form.Model()), rng_(seed) {}
 
     Event Next() {
         Event e;
+        // A tile carried by the keyboard is mostly played on by keys; the
+        // keys come now and then besides the pointer otherwise.
+        const double k = Uniform();
+        if (k < (keys_.Carrying() ? 0.8 : 0.08)) {
+            e.key = static_cast<std::size_t>(Index(static_cast<int>(std::size(kKeys)) + 1));
+            e.kind = Kind::Key;
+            if (e.key == std::size(kKeys)) {
+                e.kind = Kind::FocusOn;
+                e.key = static_cast<std::size_t>(Index(kStops));
+            }
+            return e;
+        }
         const double u = Uniform();
         if (Model().Dragging()) {
             e.kind = u < 0.55   ? Kind::Move
@@ -152,16 +196,30 @@ class Player {
         FormModel& model = Model();
         switch (e.kind) {
             case Kind::Press:
-                model.MouseDown(e.x, e.y, e.button);
+                if (keys_.AdmitPointer(PointerEvent::Press)) {
+                    model.MouseDown(e.x, e.y, e.button);
+                }
                 break;
             case Kind::Move:
-                model.MouseMove(e.x, e.y);
+                if (keys_.AdmitPointer(PointerEvent::Move)) {
+                    model.MouseMove(e.x, e.y);
+                }
                 break;
             case Kind::Release:
-                model.MouseUp(e.x, e.y, e.button);
+                if (keys_.AdmitPointer(PointerEvent::Release)) {
+                    model.MouseUp(e.x, e.y, e.button);
+                }
                 break;
             case Kind::DblClick:
-                model.DblClick(e.x, e.y, e.button);
+                if (keys_.AdmitPointer(PointerEvent::DoubleClick)) {
+                    model.DblClick(e.x, e.y, e.button);
+                }
+                break;
+            case Kind::Key:
+                keys_.Press(kKeys[e.key]);
+                break;
+            case Kind::FocusOn:
+                keys_.FocusOn(StopOfNumber(static_cast<int>(e.key)));
                 break;
             case Kind::Interrupt:
                 model.InterruptDrag();
@@ -301,6 +359,7 @@ class Player {
     }
 
     Form1& form_;
+    KeyboardPlay keys_;
     std::mt19937_64 rng_;
 };
 
@@ -314,7 +373,9 @@ struct Reached {
     std::uint64_t windowDrops = 0;   // a release or interruption put the piece back
     std::uint64_t outsideDrops = 0;  // a release outside the window during a drag
     std::uint64_t checks = 0;
-    std::uint64_t fullBoard = 0;  // events after which every slot was filled
+    std::uint64_t fullBoard = 0;      // events after which every slot was filled
+    std::uint64_t keyPlacements = 0;  // a key put a piece into a slot
+    std::uint64_t keyRemovals = 0;    // a key emptied a slot
 };
 
 TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
@@ -365,12 +426,14 @@ TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
         bool full = true;
         for (int s = 0; s < kSlots; ++s) {
             const std::int16_t now = board.Slots[static_cast<std::size_t>(s)].Piece;
+            const bool byKey = e.kind == Kind::Key;
             if (now != kEmpty && now != before[static_cast<std::size_t>(s)]) {
                 ++reached.placements;
+                reached.keyPlacements += byKey ? 1 : 0;
             }
-            if (e.kind == Kind::DblClick && now == kEmpty &&
+            if ((e.kind == Kind::DblClick || byKey) && now == kEmpty &&
                 before[static_cast<std::size_t>(s)] != kEmpty) {
-                ++reached.removals;
+                ++(byKey ? reached.keyRemovals : reached.removals);
             }
             full = full && now != kEmpty;
         }
@@ -402,7 +465,8 @@ TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
               << reached.edgeReturns << " returns at the edge, " << reached.windowDrops
               << " drops back to the palette, " << reached.outsideDrops
               << " releases outside the window, " << reached.checks << " checks, "
-              << reached.fullBoard << " events with a full board" << std::endl;
+              << reached.fullBoard << " events with a full board, " << reached.keyPlacements
+              << " placements and " << reached.keyRemovals << " removals by key" << std::endl;
 
     // A long run must have met every kind of situation.
     if (events >= 100'000) {
@@ -414,6 +478,8 @@ TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
         EXPECT_GE(reached.windowDrops, 100 * scale);
         EXPECT_GE(reached.outsideDrops, 10 * scale);
         EXPECT_GE(reached.fullBoard, 10 * scale);
+        EXPECT_GE(reached.keyPlacements, 50 * scale);
+        EXPECT_GE(reached.keyRemovals, 50 * scale);
     }
 }
 
