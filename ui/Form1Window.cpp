@@ -6,9 +6,13 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QWindow>
 
 #include "ui/BoardWidget.h"
 #include "content/Artwork.h"
@@ -16,6 +20,31 @@
 #include "model/Design.h"
 
 namespace alkynes {
+namespace {
+
+// The application's own style, except that the menu bar item chosen from
+// the keyboard (after Alt) is drawn as an opened one, in the highlight
+// colour: Fusion draws the keyboard's choice exactly like an idle item.
+// With the mouse, and with the bar not in use, nothing changes.
+class KeyboardCueStyle : public QProxyStyle {
+  public:
+    KeyboardCueStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element == CE_MenuBarItem && item != nullptr && widget != nullptr &&
+            widget->hasFocus() && (item->state & State_Selected)) {
+            QStyleOptionMenuItem chosen(*item);
+            chosen.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &chosen, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
+}  // namespace
 
 Form1Window::Form1Window(std::unique_ptr<RandomSource> random)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -56,6 +85,10 @@ Form1Window::~Form1Window() {
 void Form1Window::CreateMenu() {
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false);  // the menu stays in the window on every desktop
+    // Alt and the arrow keys walk the items; the item chosen shows.
+    auto* style = new KeyboardCueStyle;
+    style->setParent(bar);
+    bar->setStyle(style);
     for (const design::MenuDesign& item : design::kMenu) {
         // Items have no access keys: a literal '&' is escaped.
         QString caption = QString::fromUtf8(item.caption);
@@ -81,6 +114,10 @@ QAction* Form1Window::MenuItem(const char* name) const {
 }
 
 void Form1Window::Command(void (MenuEvents::*click)()) {
+    // A tile carried from the keyboard goes back to the palette before a
+    // command runs (a mouse drag holds the button down, so it never meets
+    // one).
+    board_->InterruptDrag();
     (static_cast<MenuEvents&>(form_).*click)();
     if (!ending_) {
         board_->Refresh();
@@ -102,6 +139,7 @@ void Form1Window::CentreOnScreen() {
 void Form1Window::showEvent(QShowEvent* event) {
     if (!placed_) {
         placed_ = true;
+        windowHandle()->installEventFilter(this);
         CentreOnScreen();
     }
     QMainWindow::showEvent(event);
@@ -120,6 +158,18 @@ bool Form1Window::event(QEvent* event) {
             break;
     }
     return QMainWindow::event(event);
+}
+
+// A finger on the board reaches it as the mouse that Qt makes of it.  When
+// the system takes a touch away (a gesture of its own, another window),
+// Qt tells the window and then releases that mouse where the finger last
+// was, which would drop the tile there: the drag ends first, like a lost
+// grab, so the release finds none.
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::TouchCancel && watched == windowHandle() && board_ != nullptr) {
+        board_->InterruptDrag();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1Window::keyPressEvent(QKeyEvent* event) {
