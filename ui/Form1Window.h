@@ -44,6 +44,9 @@ class Form1Window : public QMainWindow {
 
   protected:
     bool event(QEvent* event) override;
+    // Watches the window's own QWindow for the touch events that reach no
+    // widget (a touch the system cancels).
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
