@@ -56,6 +56,15 @@ write_window_seeds() {
   # A right game, graded.
   { seed_fill_right; seed_type_coefficients; seed_bytes "$MENU" "$MNU_CHECK"; } \
     > "$dir/seed-right-game"
+  # The same checked during a drag (from the menu's keyboard shortcut; a
+  # press hides the method labels), and the piece dragged over the three
+  # labels that the check revealed (the fifth array of the control aim) and
+  # dropped on one.
+  { seed_fill_right; seed_type_coefficients
+    seed_bytes "$PRESS" "$AT_PALETTE" 4 128 128 "$LEFT" "$MENU" "$MNU_CHECK" \
+      "$MOVE" "$AT_CONTROL" 4 0 128 128 "$MOVE" "$AT_CONTROL" 4 1 128 128 \
+      "$MOVE" "$AT_CONTROL" 4 2 128 128 "$RELEASE" "$AT_CONTROL" 4 2 128 128 "$LEFT"
+  } > "$dir/seed-over-labels"
   # A shuffled palette, a wrong game graded, then the restart from the menu.
   { seed_bytes "$SHUFFLE" 200 10 90 140 30 250 60 170 110
     seed_fill_right; seed_type_coefficients wrong; seed_bytes "$MENU" "$MNU_CHECK"
