@@ -1,88 +1,116 @@
 #include "model/Design.h"
 
+#include <iterator>
+
 namespace alkynes::design {
 namespace {
 
 using enum ControlName;
-constexpr ControlKind kImage = ControlKind::Image;
-constexpr ControlKind kLabel = ControlKind::Label;
-constexpr ControlKind kShape = ControlKind::Shape;
-constexpr ControlKind kLine = ControlKind::Line;
-constexpr ControlKind kTextBox = ControlKind::TextBox;
 
-constexpr PictureRef kNoPicture{};
-constexpr PictureRef Compound(int k) {
-    return {PictureKind::Compound, static_cast<std::int8_t>(k)};
-}
-constexpr PictureRef Reaction(int r) {
-    return {PictureKind::Reaction, static_cast<std::int8_t>(r)};
-}
-constexpr PictureRef kDragIcon{PictureKind::DragIcon, 0};
-
-constexpr const char* kMethod0 =
+constexpr const char* kMethodTexts[kMethodLabels] = {
     "Το ακετυλένιο παρασκευάζεται βιομηχανικά με πυρόλυση του μεθανίου στους 1200 βαθμούς "
-    "Κελσίου";
-constexpr const char* kMethod1 =
+    "Κελσίου",
     "Το ακετυλένιο παρασκευάζεται με υδρόλυση του ανθρακασβεστίου. Η μέθοδος αυτή πιο παλιά "
-    "είχε βιομηχανικό ενδιαφέρον σήμερα όμως έχει μόνο εργαστηριακή εφαρμογή";
-constexpr const char* kMethod2 =
+    "είχε βιομηχανικό ενδιαφέρον σήμερα όμως έχει μόνο εργαστηριακή εφαρμογή",
     "Το ακετυλένιο παρασκευάζεται με αφυδραλογόνωση 1,2-διχλωρο-αιθανίου με αλκοολικό διάλυμα "
-    "NaOH ή KOH. Η μέθοδος αυτή μπορεί να εφαρμοστεί γενικότερα για την παρασκευή αλκινίων.";
+    "NaOH ή KOH. Η μέθοδος αυτή μπορεί να εφαρμοστεί γενικότερα για την παρασκευή αλκινίων.",
+};
+
+// Where the elements of each control array lie, by index.  Within an array
+// the controls share their size (the method labels and frames excepted).
+struct Place {
+    Twips left, top;
+};
+
+// clang-format off
+constexpr Place kPiecePlaces[kMasterPieces] = {
+    {180, 60}, {2520, 60}, {4860, 60}, {7200, 60}, {9480, 60},  // upper row
+    {180, 540}, {2520, 540}, {4860, 540}, {7200, 540},          // lower row
+};
+constexpr Place kReactionPlaces[kReactions] = {
+    {1560, 1380}, {1560, 3360}, {120, 5640}, {120, 6840}, {120, 8040},
+};
+constexpr Size kBoxSize{435, 330};
+constexpr Place kBoxPlaces[kBoxes] = {
+    {1860, 1740}, {7800, 1740}, {10380, 1740},                                // reaction 0
+    {1800, 3720}, {4860, 3720}, {7800, 3720}, {10380, 3720},                  // reaction 1
+    {360, 6000}, {3480, 6000}, {6360, 6000}, {8940, 6000}, {12060, 6000},     // reaction 2
+    {360, 7200}, {3480, 7200}, {6360, 7200}, {8940, 7200}, {12060, 7200},     // reaction 3
+    {360, 8400}, {3420, 8400}, {6360, 8400}, {8940, 8400}, {12060, 8400},     // reaction 4
+};
+// The frames all start at Left 60 and are 15135 wide.
+constexpr Rect kFrameRects[kFrames] = {
+    {60, 1260, 15135, 1875}, {60, 3240, 15135, 2175}, {60, 5520, 15135, 4395},
+};
+constexpr Rect kMethodRects[kMethodLabels] = {
+    {180, 2700, 14895, 345}, {180, 4680, 14955, 585}, {180, 9300, 14595, 525},
+};
+// clang-format on
+
+constexpr ControlDesign Row(ControlName name, int index, ControlKind kind, Rect r, bool visible,
+                            const char* text, PictureRef picture = {}) {
+    const auto i = static_cast<std::int16_t>(index);
+    return {name, i, kind, r.left, r.top, r.width, r.height, visible, text, picture};
+}
+
+constexpr PictureRef Picture(PictureKind kind, int index) {
+    return {kind, static_cast<std::int8_t>(index)};
+}
+
+constexpr ControlDesign Frame(int f) {
+    return Row(Container, f, ControlKind::Shape, kFrameRects[f], true, "");
+}
+
+constexpr ControlDesign Method(int m) {
+    return Row(Label1, m, ControlKind::Label, kMethodRects[m], false, kMethodTexts[m]);
+}
+
+constexpr ControlDesign Piece(int k) {
+    const Place at = kPiecePlaces[k];
+    return Row(ImgMolecular, k, ControlKind::Image,
+               {at.left, at.top, kPieceSize.width, kPieceSize.height}, true, "",
+               Picture(PictureKind::Compound, k));
+}
+
+constexpr ControlDesign Reaction(int r) {
+    const Place at = kReactionPlaces[r];
+    const Size size = ReactionSize(r);
+    return Row(ImgSyntactic, r, ControlKind::Image, {at.left, at.top, size.width, size.height},
+               true, "", Picture(PictureKind::Reaction, r));
+}
+
+constexpr ControlDesign Box(int j) {
+    const Place at = kBoxPlaces[j];
+    return Row(tCoefficient, j, ControlKind::TextBox,
+               {at.left, at.top, kBoxSize.width, kBoxSize.height}, true, "1");
+}
 
 // clang-format off
 constexpr ControlDesign kControls[] = {
-    // Windowless controls, from the bottom of the stacking order up.
-    // name          idx kind     Left   Top    Width  Height visible text      picture
-    {Container,      1, kShape,     60, 3240, 15135, 2175, true,  "",       kNoPicture},
-    {Container,      2, kShape,     60, 5520, 15135, 4395, true,  "",       kNoPicture},
-    {Container,      0, kShape,     60, 1260, 15135, 1875, true,  "",       kNoPicture},
-    {Label1,         2, kLabel,    180, 9300, 14595,  525, false, kMethod2, kNoPicture},
-    {Label1,         0, kLabel,    180, 2700, 14895,  345, false, kMethod0, kNoPicture},
-    {ImgMolecular,   0, kImage,    180,   60,  2235,  435, true,  "",       Compound(0)},
-    {ImgMolecular,   1, kImage,   2520,   60,  2235,  435, true,  "",       Compound(1)},
-    {ImgMolecular,   2, kImage,   4860,   60,  2235,  435, true,  "",       Compound(2)},
-    {ImgMolecular,   3, kImage,   7200,   60,  2235,  435, true,  "",       Compound(3)},
-    {ImgMolecular,   4, kImage,   9480,   60,  2235,  435, true,  "",       Compound(4)},
-    {ImgMolecular,   5, kImage,    180,  540,  2235,  435, true,  "",       Compound(5)},
-    {ImgMolecular,   6, kImage,   2520,  540,  2235,  435, true,  "",       Compound(6)},
-    {ImgMolecular,   7, kImage,   4860,  540,  2235,  435, true,  "",       Compound(7)},
-    {DropIcon,       0, kImage,  14280,  780,   480,  480, false, "",       kDragIcon},
-    {LGrade,         0, kLabel,  13620,  300,  1305,  585, true,  "100%",   kNoPicture},
-    {ImgMolecular,   8, kImage,   7200,  540,  2235,  435, true,  "",       Compound(8)},
-    {ImgSyntactic,   1, kImage,   1560, 3360, 11850, 1110, true,  "",       Reaction(1)},
-    {ImgSyntactic,   4, kImage,    120, 8040, 14970, 1110, true,  "",       Reaction(4)},
-    {ImgSyntactic,   3, kImage,    120, 6840, 14970, 1110, true,  "",       Reaction(3)},
-    {ImgSyntactic,   2, kImage,    120, 5640, 14970, 1110, true,  "",       Reaction(2)},
-    {ImgSyntactic,   0, kImage,   1560, 1380, 11850, 1110, true,  "",       Reaction(0)},
-    {Label1,         1, kLabel,    180, 4680, 14955,  585, false, kMethod1, kNoPicture},
+    // The windowless controls, from the bottom of the stacking order up.
+    Frame(1), Frame(2), Frame(0),
+    Method(2), Method(0),
+    Piece(0), Piece(1), Piece(2), Piece(3), Piece(4), Piece(5), Piece(6), Piece(7),
+    Row(DropIcon, 0, ControlKind::Image, {14280, 780, 480, 480}, false, "",
+        Picture(PictureKind::DragIcon, 0)),
+    Row(LGrade, 0, ControlKind::Label, {13620, 300, 1305, 585}, true, "100%"),
+    Piece(8),
+    Reaction(1), Reaction(4), Reaction(3), Reaction(2), Reaction(0),
+    Method(1),
     // Line1 runs from (0, 5460) to (11880, 5460).
-    {Line1,          0, kLine,       0, 5460, 11880,    0, true,  "",       kNoPicture},
+    Row(Line1, 0, ControlKind::Line, {0, 5460, 11880, 0}, true, ""),
 
-    // Coefficient boxes: child windows, above every windowless control.
-    {tCoefficient,   0, kTextBox,  1860, 1740, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,   1, kTextBox,  7800, 1740, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,   2, kTextBox, 10380, 1740, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,   3, kTextBox,  1800, 3720, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,   4, kTextBox,  4860, 3720, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,   5, kTextBox,  7800, 3720, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,   6, kTextBox, 10380, 3720, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,   7, kTextBox,   360, 6000, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,   8, kTextBox,  3480, 6000, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,   9, kTextBox,  6360, 6000, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,  10, kTextBox,  8940, 6000, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,  11, kTextBox, 12060, 6000, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,  12, kTextBox,   360, 7200, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,  13, kTextBox,  3480, 7200, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,  14, kTextBox,  6360, 7200, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,  15, kTextBox,  8940, 7200, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,  16, kTextBox, 12060, 7200, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,  17, kTextBox,   360, 8400, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,  18, kTextBox,  3420, 8400, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,  19, kTextBox,  6360, 8400, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,  20, kTextBox,  8940, 8400, 435, 330, true, "1", kNoPicture},
-    {tCoefficient,  21, kTextBox, 12060, 8400, 435, 330, true, "1", kNoPicture},
+    // The coefficient boxes: child windows, above every windowless control.
+    Box(0), Box(1), Box(2), Box(3), Box(4), Box(5), Box(6), Box(7), Box(8), Box(9), Box(10),
+    Box(11), Box(12), Box(13), Box(14), Box(15), Box(16), Box(17), Box(18), Box(19), Box(20),
+    Box(21),
 };
 // clang-format on
+
+// Every element of every array once, and the three single controls
+// (DropIcon, LGrade, Line1).
+static_assert(std::size(kControls) ==
+              kFrames + kMethodLabels + kMasterPieces + kReactions + kBoxes + 3);
 
 }  // namespace
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <utility>
+
 #include "model/Design.h"
 #include "model/FormModel.h"
 
@@ -30,6 +33,25 @@ TEST(WindowAtCreation, ControlsAsDefined) {
     EXPECT_EQ(form.ScaleHeight(), 9975);
     EXPECT_EQ(form.ScaleLeft(), 0);
     EXPECT_EQ(form.ScaleTop(), 0);
+}
+
+TEST(WindowAtCreation, EveryControlOnceAndPicturesAtTheirShownSizes) {
+    std::set<std::pair<ControlName, int>> seen;
+    for (const design::ControlDesign& c : design::Controls()) {
+        EXPECT_TRUE(seen.insert({c.name, c.index}).second)
+            << "control " << int(c.name) << "(" << c.index << ") twice";
+    }
+    EXPECT_EQ(seen.size(), 45u);
+    FormModel form;
+    for (int k = 0; k < 9; ++k) {
+        EXPECT_EQ(form.ImgMolecular(k).Width, design::kPieceSize.width) << k;
+        EXPECT_EQ(form.ImgMolecular(k).Height, design::kPieceSize.height) << k;
+    }
+    for (int r = 0; r < 5; ++r) {
+        EXPECT_EQ(form.ImgSyntactic(r).Width, r < 2 ? 11850 : 14970) << r;
+        EXPECT_EQ(form.ImgSyntactic(r).Width, design::ReactionSize(r).width) << r;
+        EXPECT_EQ(form.ImgSyntactic(r).Height, design::ReactionSize(r).height) << r;
+    }
 }
 
 TEST(WindowAtCreation, EveryBoxLiesOnItsReactionPicture) {
