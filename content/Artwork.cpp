@@ -6,6 +6,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <array>
 
 namespace alkynes::content {
 namespace {
@@ -75,71 +76,145 @@ const QColor kTubeLiquidLight(255, 128, 110);
 const QColor kBeakerLiquid(36, 118, 232);
 const QColor kBeakerLiquidLight(120, 186, 255);
 
-QPainterPath TestTube() {
+// The tube's wall from height `top` down round its bottom and up again to
+// `top`: the glass from its mouth, the liquid from its level.
+QPainterPath TubeBelow(qreal top) {
     QPainterPath tube;
-    tube.moveTo(3.5, 4.5);
+    tube.moveTo(3.5, top);
     tube.lineTo(3.5, 25);
     tube.arcTo(QRectF(3.5, 21.5, 7, 7), 180, 180);  // round bottom
-    tube.lineTo(10.5, 4.5);
+    tube.lineTo(10.5, top);
     return tube;
 }
 
+QPainterPath TestTube() {
+    return TubeBelow(4.5);
+}
+
 QPainterPath TubeLiquid() {
-    QPainterPath liquid;
-    liquid.moveTo(3.5, 15.5);
-    liquid.lineTo(3.5, 25);
-    liquid.arcTo(QRectF(3.5, 21.5, 7, 7), 180, 180);
-    liquid.lineTo(10.5, 15.5);
+    QPainterPath liquid = TubeBelow(15.5);
     liquid.closeSubpath();
     return liquid;
 }
 
+// Continues `path` from the beaker's left wall down round its bottom and
+// up the right wall to `rightTop`.
+QPainterPath BeakerBelow(QPainterPath path, qreal rightTop) {
+    path.lineTo(13.5, 27.5);
+    path.quadTo(13.5, 29.5, 15.5, 29.5);
+    path.lineTo(27.5, 29.5);
+    path.quadTo(29.5, 29.5, 29.5, 27.5);
+    path.lineTo(29.5, rightTop);
+    return path;
+}
+
 QPainterPath Beaker() {
-    QPainterPath beaker;
-    beaker.moveTo(12.0, 8.0);  // the spout flares out at the top left
-    beaker.quadTo(13.5, 8.5, 13.5, 10.5);
-    beaker.lineTo(13.5, 27.5);
-    beaker.quadTo(13.5, 29.5, 15.5, 29.5);
-    beaker.lineTo(27.5, 29.5);
-    beaker.quadTo(29.5, 29.5, 29.5, 27.5);
-    beaker.lineTo(29.5, 8.5);
-    return beaker;
+    QPainterPath spout;
+    spout.moveTo(12.0, 8.0);  // the spout flares out at the top left
+    spout.quadTo(13.5, 8.5, 13.5, 10.5);
+    return BeakerBelow(spout, 8.5);
 }
 
 QPainterPath BeakerLiquid() {
-    QPainterPath liquid;
-    liquid.moveTo(13.5, 17.5);
-    liquid.lineTo(13.5, 27.5);
-    liquid.quadTo(13.5, 29.5, 15.5, 29.5);
-    liquid.lineTo(27.5, 29.5);
-    liquid.quadTo(29.5, 29.5, 29.5, 27.5);
-    liquid.lineTo(29.5, 17.5);
+    QPainterPath level;
+    level.moveTo(13.5, 17.5);
+    QPainterPath liquid = BeakerBelow(level, 17.5);
     liquid.closeSubpath();
     return liquid;
 }
 
 // --- the hand: a glove with the index finger up -------------------------
 
-QPainterPath Glove() {
+struct Curve {
+    QPointF control;
+    QPointF end;
+};
+
+// The glove at either of its two sizes.  Its outline starts at the foot of
+// the index finger's left side and rises over the four finger tips, each
+// the upper half of an ellipse, from the index finger to the little finger;
+// it runs down the back of the hand to the wrist and comes back round the
+// thumb.  The creases run down between the fingers from the foot of each
+// tip but the first.
+struct GloveShape {
+    QPointF start;
+    std::array<QRectF, 4> tips;
+    std::array<qreal, 3> creaseEnds;  // where the creases end, downwards
+    QPointF back;                     // the little finger's side ends
+    Curve toWrist;                    // the back of the hand narrows to the wrist
+    QPointF wrist;                    // across the wrist
+    Curve heel;                       // the heel of the thumb
+    QPointF thumb;
+    Curve thumbTip;
+    Curve thumbBack;  // round the tip and back towards the index finger
+    QRectF cuff;
+};
+
+// The hand cursor's glove, the tip of its index finger at (12.5, 1.5).
+const GloveShape kGlove{
+    .start = {10.5, 16.0},
+    .tips = {{{10.5, 1.5, 4, 4}, {14.5, 9.0, 4, 4}, {18.5, 10.0, 4, 4}, {22.5, 11.5, 3.5, 4}}},
+    .creaseEnds = {14.5, 15.0, 16.0},
+    .back = {26.0, 20.0},
+    .toWrist = {{26.0, 23.5}, {24.0, 25.5}},
+    .wrist = {11.5, 25.5},
+    .heel = {{10.5, 23.0}, {8.5, 21.0}},
+    .thumb = {5.0, 17.5},
+    .thumbTip = {{3.5, 15.5}, {5.5, 14.5}},
+    .thumbBack = {{7.0, 14.0}, {8.5, 15.0}},
+    .cuff = {11.0, 25.5, 13.5, 5.0},
+};
+
+// The smaller glove of the drag icon, on the same pixel grid.
+const GloveShape kSmallGlove{
+    .start = {13.5, 12.0},
+    .tips = {{{13.5, 1.5, 3, 3}, {16.5, 7.0, 3, 3}, {19.5, 8.0, 3, 3}, {22.5, 9.0, 2.5, 3}}},
+    .creaseEnds = {11.0, 12.0, 12.5},
+    .back = {25.0, 14.0},
+    .toWrist = {{25.0, 16.5}, {23.5, 17.5}},
+    .wrist = {14.5, 17.5},
+    .heel = {{13.5, 15.5}, {11.5, 14.0}},
+    .thumb = {9.5, 12.0},
+    .thumbTip = {{8.5, 10.5}, {10.0, 10.0}},
+    .thumbBack = {{11.5, 9.8}, {13.5, 12.0}},
+    .cuff = {14.0, 17.5, 9.5, 3.0},
+};
+
+QPointF FootOf(const QRectF& tip) {
+    return {tip.left(), tip.center().y()};
+}
+
+QPainterPath GloveOutline(const GloveShape& g) {
     QPainterPath glove;
-    glove.moveTo(10.5, 16.0);
-    glove.lineTo(10.5, 3.5);
-    glove.arcTo(QRectF(10.5, 1.5, 4, 4), 180, -180);  // finger tip, top at (12.5, 1.5)
-    glove.lineTo(14.5, 11.0);
-    glove.arcTo(QRectF(14.5, 9.0, 4, 4), 180, -180);  // middle finger knuckle
-    glove.lineTo(18.5, 12.0);
-    glove.arcTo(QRectF(18.5, 10.0, 4, 4), 180, -180);  // ring finger
-    glove.lineTo(22.5, 13.5);
-    glove.arcTo(QRectF(22.5, 11.5, 3.5, 4), 180, -180);  // little finger
-    glove.lineTo(26.0, 20.0);
-    glove.quadTo(26.0, 23.5, 24.0, 25.5);  // the palm narrows to the wrist
-    glove.lineTo(11.5, 25.5);
-    glove.quadTo(10.5, 23.0, 8.5, 21.0);  // heel of the thumb
-    glove.lineTo(5.0, 17.5);
-    glove.quadTo(3.5, 15.5, 5.5, 14.5);  // thumb tip
-    glove.quadTo(7.0, 14.0, 8.5, 15.0);
+    glove.moveTo(g.start);
+    for (const QRectF& tip : g.tips) {
+        glove.lineTo(FootOf(tip));
+        glove.arcTo(tip, 180, -180);
+    }
+    glove.lineTo(g.back);
+    glove.quadTo(g.toWrist.control, g.toWrist.end);
+    glove.lineTo(g.wrist);
+    glove.quadTo(g.heel.control, g.heel.end);
+    glove.lineTo(g.thumb);
+    glove.quadTo(g.thumbTip.control, g.thumbTip.end);
+    glove.quadTo(g.thumbBack.control, g.thumbBack.end);
     glove.closeSubpath();
     return glove;
+}
+
+QPainterPath FingerCreases(const GloveShape& g) {
+    QPainterPath creases;
+    for (std::size_t i = 0; i < g.creaseEnds.size(); ++i) {
+        const QPointF foot = FootOf(g.tips[i + 1]);
+        creases.addPath(Line(foot, {foot.x(), g.creaseEnds[i]}));
+    }
+    return creases;
+}
+
+QPainterPath CuffPath(const GloveShape& g) {
+    QPainterPath cuff;
+    cuff.addRect(g.cuff);
+    return cuff;
 }
 
 // Grey shading of the glove: the right side of the palm and fingers, which
@@ -157,50 +232,6 @@ QPainterPath GloveShade() {
     return shade;
 }
 
-QPainterPath GloveCreases() {
-    QPainterPath creases;
-    creases.addPath(Line({14.5, 11.0}, {14.5, 14.5}));
-    creases.addPath(Line({18.5, 12.0}, {18.5, 15.0}));
-    creases.addPath(Line({22.5, 13.5}, {22.5, 16.0}));
-    creases.addPath(Line({8.5, 15.0}, {10.5, 17.5}));  // the thumb's edge
-    return creases;
-}
-
-QRectF Cuff() {
-    return QRectF(11.0, 25.5, 13.5, 5.0);
-}
-
-// The smaller hand of the drag icon, on the same pixel grid.
-QPainterPath SmallGlove() {
-    QPainterPath glove;
-    glove.moveTo(13.5, 12.0);
-    glove.lineTo(13.5, 3.0);
-    glove.arcTo(QRectF(13.5, 1.5, 3, 3), 180, -180);
-    glove.lineTo(16.5, 8.5);
-    glove.arcTo(QRectF(16.5, 7.0, 3, 3), 180, -180);
-    glove.lineTo(19.5, 9.5);
-    glove.arcTo(QRectF(19.5, 8.0, 3, 3), 180, -180);
-    glove.lineTo(22.5, 10.5);
-    glove.arcTo(QRectF(22.5, 9.0, 2.5, 3), 180, -180);
-    glove.lineTo(25.0, 14.0);
-    glove.quadTo(25.0, 16.5, 23.5, 17.5);
-    glove.lineTo(14.5, 17.5);
-    glove.quadTo(13.5, 15.5, 11.5, 14.0);
-    glove.lineTo(9.5, 12.0);
-    glove.quadTo(8.5, 10.5, 10.0, 10.0);
-    glove.quadTo(11.5, 9.8, 13.5, 12.0);
-    glove.closeSubpath();
-    return glove;
-}
-
-QPainterPath SmallGloveCreases() {
-    QPainterPath creases;
-    creases.addPath(Line({16.5, 8.5}, {16.5, 11.0}));
-    creases.addPath(Line({19.5, 9.5}, {19.5, 12.0}));
-    creases.addPath(Line({22.5, 10.5}, {22.5, 12.5}));
-    return creases;
-}
-
 const QColor kGloveWhite(255, 255, 255);
 const QColor kGloveGrey(176, 176, 176);
 const QColor kCrease(128, 128, 128);
@@ -209,13 +240,14 @@ const QColor kCuffLight(110, 150, 255);
 const QColor kInk(0, 0, 0);
 
 void DrawGlove(GridPainter& grid) {
-    const QPainterPath glove = Glove();
+    const QPainterPath glove = GloveOutline(kGlove);
     grid.Fill(glove, kGloveWhite);
     grid.Fill(GloveShade().intersected(glove), kGloveGrey);
-    grid.Outline(GloveCreases(), kCrease);
+    QPainterPath creases = FingerCreases(kGlove);
+    creases.addPath(Line({8.5, 15.0}, {10.5, 17.5}));  // the thumb's edge
+    grid.Outline(creases, kCrease);
     grid.Outline(glove, kInk);
-    QPainterPath cuff;
-    cuff.addRect(Cuff());
+    const QPainterPath cuff = CuffPath(kGlove);
     grid.Fill(cuff, kCuffBlue);
     grid.Outline(Line({12.5, 27.0}, {23.0, 27.0}), kCuffLight);
     grid.Outline(cuff, kInk);
@@ -283,12 +315,9 @@ void DrawDragIcon(QPainter& painter, const QRectF& target) {
     slab.addRoundedRect(QRectF(2.5, 21.5, 27.0, 8.0), 3.5, 3.5);
     grid.FillAndOutline(slab, QColor(0, 255, 0), kInk);
     // Above it, the hand that carries it: white, outlined in black.
-    const QPainterPath glove = SmallGlove();
-    grid.FillAndOutline(glove, kGloveWhite, kInk);
-    grid.Outline(SmallGloveCreases(), kInk);
-    QPainterPath cuff;
-    cuff.addRect(QRectF(14.0, 17.5, 9.5, 3.0));
-    grid.FillAndOutline(cuff, kGloveWhite, kInk);
+    grid.FillAndOutline(GloveOutline(kSmallGlove), kGloveWhite, kInk);
+    grid.Outline(FingerCreases(kSmallGlove), kInk);
+    grid.FillAndOutline(CuffPath(kSmallGlove), kGloveWhite, kInk);
 }
 
 QPixmap WindowIconPixmap(int size) {
