@@ -3,13 +3,15 @@
 #include <algorithm>
 #include <array>
 
+#include "model/Design.h"
+
 namespace alkynes::content {
 namespace {
 
-// Proportions of the pictures: their shown sizes in twips.
-constexpr QSizeF kTileUnits(2235, 435);
-constexpr QSizeF kShortReactionUnits(11850, 1110);  // reactions 0 and 1
-constexpr QSizeF kLongReactionUnits(14970, 1110);   // reactions 2 to 4
+// A picture's proportions, as its shown size in twips.
+constexpr QSizeF Units(design::Size shown) {
+    return QSizeF(shown.width, shown.height);
+}
 
 // Text sizes, as fractions of the picture's height.
 constexpr double kTileTextEm = 0.62;
@@ -26,7 +28,7 @@ constexpr Span kArrowRow{0.405, 0.525};
 constexpr Span kAboveArrow{0.19, 0.33};
 constexpr Span kBelowArrow{0.60, 0.74};
 
-constexpr const char* kFormulas[] = {
+constexpr const char* kFormulas[design::kMasterPieces] = {
     "H2O", "ClCH2CH2Cl", "CaC2", "CH3CH2CCl2CH3", "CH3CH2CHCl2", "CH4", "Ca(OH)2", "H2", "NaCl",
 };
 
@@ -98,36 +100,32 @@ constexpr const char16_t* kSteam = u"ατμός";
 constexpr const char16_t* kAlcoholic = u"αλκοολικό";
 constexpr const char16_t* kSolution = u"διάλυμα";
 
-std::array<PictureContent, 5> MakeReactions() {
+std::array<PictureContent, design::kReactions> MakeReactions() {
+    // Reactions 0 and 1 both give acetylene and a second product, which the
+    // student places in the slot on the right.
+    auto acetyleneAnd = [](EquationWriter& left, int rightSlot) {
+        return left.Place(6200, 6717)
+            .Text(6820, u"CH≡CH")
+            .Plus(8528)
+            .Place(8767, 9284)
+            .Slot(9332, 11543, rightSlot)
+            .Done();
+    };
     // Reaction 0: pyrolysis of methane.
-    PictureContent r0 = EquationWriter(kShortReactionUnits)
-                            .Place(222, 740)
-                            .Slot(788, 2999, 0)
-                            .Arrow(4241, 5583, kHot, kSteam)
-                            .Place(6200, 6717)
-                            .Text(6820, u"CH≡CH")
-                            .Plus(8528)
-                            .Place(8767, 9284)
-                            .Slot(9332, 11543, 1)
-                            .Done();
+    EquationWriter r0(Units(design::kShortReactionSize));
+    r0.Place(222, 740).Slot(788, 2999, 0).Arrow(4241, 5583, kHot, kSteam);
     // Reaction 1: hydrolysis of calcium carbide.
-    PictureContent r1 = EquationWriter(kShortReactionUnits)
-                            .Place(222, 740)
-                            .Slot(788, 2999, 2)
-                            .Plus(3071)
-                            .Place(3275, 3793)
-                            .Text(3936, u"H2O")
-                            .Arrow(4739, 6081)
-                            .Place(6200, 6717)
-                            .Text(6820, u"CH≡CH")
-                            .Plus(8528)
-                            .Place(8767, 9284)
-                            .Slot(9332, 11543, 3)
-                            .Done();
+    EquationWriter r1(Units(design::kShortReactionSize));
+    r1.Place(222, 740)
+        .Slot(788, 2999, 2)
+        .Plus(3071)
+        .Place(3275, 3793)
+        .Text(3936, u"H2O")
+        .Arrow(4739, 6081);
     // Reactions 2 to 4: dehydrohalogenation with an alcoholic solution of
     // NaOH, giving acetylene, propyne and 2-butyne.
     auto dehydrohalogenation = [](int firstSlot, const char16_t* alkyne) {
-        return EquationWriter(kLongReactionUnits)
+        return EquationWriter(Units(design::kLongReactionSize))
             .Place(223, 741)
             .Slot(789, 3002, firstSlot)
             .Plus(3075)
@@ -144,14 +142,14 @@ std::array<PictureContent, 5> MakeReactions() {
             .Slot(12475, 14688, firstSlot + 2)
             .Done();
     };
-    return {std::move(r0), std::move(r1), dehydrohalogenation(4, u"CH≡CH"),
+    return {acetyleneAnd(r0, 1), acetyleneAnd(r1, 3), dehydrohalogenation(4, u"CH≡CH"),
             dehydrohalogenation(7, u"CH3C≡CH"), dehydrohalogenation(10, u"CH3C≡CCH3")};
 }
 
-std::array<PictureContent, 9> MakeCompounds() {
-    std::array<PictureContent, 9> compounds;
+std::array<PictureContent, design::kMasterPieces> MakeCompounds() {
+    std::array<PictureContent, design::kMasterPieces> compounds;
     for (std::size_t k = 0; k < compounds.size(); ++k) {
-        compounds[k].units = kTileUnits;
+        compounds[k].units = Units(design::kPieceSize);
         compounds[k].elements.push_back({.kind = ElementKind::Tile,
                                          .x = {0, 1},
                                          .y = {0, 1},
@@ -162,13 +160,13 @@ std::array<PictureContent, 9> MakeCompounds() {
     return compounds;
 }
 
-const std::array<PictureContent, 5>& Reactions() {
-    static const std::array<PictureContent, 5> reactions = MakeReactions();
+const std::array<PictureContent, design::kReactions>& Reactions() {
+    static const std::array<PictureContent, design::kReactions> reactions = MakeReactions();
     return reactions;
 }
 
-const std::array<PictureContent, 9>& Compounds() {
-    static const std::array<PictureContent, 9> compounds = MakeCompounds();
+const std::array<PictureContent, design::kMasterPieces>& Compounds() {
+    static const std::array<PictureContent, design::kMasterPieces> compounds = MakeCompounds();
     return compounds;
 }
 

@@ -3,16 +3,10 @@
 // lists the tests at build time.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-
-#include "content/Fonts.h"
+#include "content/DrawingApplication.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    alkynes::content::InstallFontSubstitutions();
+    const alkynes::content::DrawingApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -3,13 +3,14 @@
 // pieces snapped into their slots and the coefficient boxes outlined), and
 // the window icon, hand cursor and drag icon, magnified to show their
 // pixels.
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <array>
 #include <cstdio>
 
+#include "content/DrawingApplication.h"
+#include "content/Look.h"
 #include "content/Pictures.h"
 #include "model/Design.h"
 
@@ -17,10 +18,10 @@ namespace {
 
 using namespace alkynes;
 using content::PictureCache;
+using content::ShownSize;
 
 constexpr int kMargin = 16;
 constexpr int kGap = 10;
-const QColor kFrameYellow(255, 255, 192);
 
 // Compound in each slot of the answer key (slots 5, 6 and their kin take
 // sodium chloride and water in either order).
@@ -38,7 +39,7 @@ struct Sheet {
     }
 
     void Heading(const QString& text) {
-        QFont font(QStringLiteral("MS Sans Serif"));
+        QFont font(QString::fromLatin1(design::kTextFace));
         font.setPixelSize(16);
         font.setBold(true);
         painter.setFont(font);
@@ -57,11 +58,6 @@ const design::ControlDesign* Find(ControlName name, int index) {
     return nullptr;
 }
 
-QSize Pixels(double widthTwips, double heightTwips, double scale) {
-    return QSize(static_cast<int>(widthTwips / design::kTwipsPerPixel * scale + 0.5),
-                 static_cast<int>(heightTwips / design::kTwipsPerPixel * scale + 0.5));
-}
-
 // Draws a device-pixel copy of `pixmap` at `at`, one sheet pixel per device pixel.
 void Blit(QPainter& painter, QPointF at, QPixmap pixmap, int magnify = 1) {
     pixmap.setDevicePixelRatio(1);
@@ -72,9 +68,9 @@ void Blit(QPainter& painter, QPointF at, QPixmap pixmap, int magnify = 1) {
 }
 
 void Tiles(Sheet& sheet, PictureCache& cache, double dpr) {
-    const QSize logical = Pixels(2235, 435, 1);
+    const QSize logical = ShownSize({PictureKind::Compound, 0});  // every tile's
     int x = kMargin;
-    for (int k = 0; k < 9; ++k) {
+    for (int k = 0; k < design::kMasterPieces; ++k) {
         const QPixmap& tile =
             cache.Pixmap({PictureKind::Compound, static_cast<std::int8_t>(k)}, logical, dpr);
         if (x + tile.width() > sheet.image.width() - kMargin) {
@@ -91,11 +87,10 @@ void Tiles(Sheet& sheet, PictureCache& cache, double dpr) {
 // right compounds lie in its slots and the coefficient boxes are outlined.
 void Equation(Sheet& sheet, PictureCache& cache, int r, double dpr, bool pieces) {
     const design::ControlDesign* picture = Find(ControlName::ImgSyntactic, r);
-    const QSize logical = Pixels(picture->width, picture->height, 1);
-    const QPixmap& equation =
-        cache.Pixmap({PictureKind::Reaction, static_cast<std::int8_t>(r)}, logical, dpr);
+    const PictureRef reaction{PictureKind::Reaction, static_cast<std::int8_t>(r)};
+    const QPixmap& equation = cache.Pixmap(reaction, ShownSize(reaction), dpr);
     const QRectF strip(kMargin - 6, sheet.y - 6, equation.width() + 12, equation.height() + 12);
-    sheet.painter.fillRect(strip, kFrameYellow);
+    sheet.painter.fillRect(strip, content::ToColor(design::kFrameFillColor));
     Blit(sheet.painter, QPointF(kMargin, sheet.y), equation);
     if (pieces) {
         const int first = r < 2 ? 2 * r : 3 * r - 2;
@@ -103,18 +98,19 @@ void Equation(Sheet& sheet, PictureCache& cache, int r, double dpr, bool pieces)
         for (int i = 0; i < count; ++i) {
             const int slot = first + i;
             // Snap positions of the pieces, relative to the picture.
+            const Twips pieceWidth = design::kPieceSize.width;
             double left = 0;
             if (r < 2) {
-                left = i == 0 ? 780 : picture->width - 2235 - 295;
+                left = i == 0 ? 780 : picture->width - pieceWidth - 295;
             } else {
                 left = i == 0   ? 770
-                       : i == 1 ? 11880 - 2235 - 190 - picture->left
-                                : picture->width - 2235 - 265;
+                       : i == 1 ? 11880 - pieceWidth - 190 - picture->left
+                                : picture->width - pieceWidth - 265;
             }
-            const double top = picture->height / 2 - 435.0 / 2 - 35;
-            const QPixmap& piece =
-                cache.Pixmap({PictureKind::Compound, static_cast<std::int8_t>(kAnswer[slot])},
-                             Pixels(2235, 435, 1), dpr);
+            const double top = picture->height / 2 - design::kPieceSize.height / 2 - 35;
+            const PictureRef compound{PictureKind::Compound,
+                                      static_cast<std::int8_t>(kAnswer[slot])};
+            const QPixmap& piece = cache.Pixmap(compound, ShownSize(compound), dpr);
             Blit(sheet.painter,
                  QPointF(kMargin + left / design::kTwipsPerPixel * dpr,
                          sheet.y + top / design::kTwipsPerPixel * dpr),
@@ -166,15 +162,11 @@ void Artwork(Sheet& sheet) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
+    const content::DrawingApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: contact_sheet <file.png>\n");
         return 2;
     }
-    content::InstallFontSubstitutions();
 
     PictureCache cache;
     Sheet sheet(QSize(2 * 998 + 2 * kMargin, 4000));
