@@ -1,9 +1,14 @@
 // Reading the rendered pictures back: colour classes of pixels and a few
-// scans over an image.
+// scans over an image; and the cases of the pixel tests.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <QColor>
 #include <QImage>
+
+#include <string>
+#include <tuple>
 
 #include "content/Pictures.h"
 
@@ -42,6 +47,22 @@ int Count(const QImage& image, QRect area, Pred pred) {
         }
     }
     return n;
+}
+
+// The cases of a pixel test: every picture of one kind (its index, from
+// 0 to count − 1) at device pixel ratios 1 and 2.
+using PictureAtRatio = std::tuple<int, int>;
+
+inline auto EveryPictureAtRatios(int count) {
+    return ::testing::Combine(::testing::Range(0, count), ::testing::Values(1, 2));
+}
+
+// Names the cases after the picture and the ratio: "Reaction3At2x".
+inline auto CaseName(const char* kind) {
+    return [kind](const ::testing::TestParamInfo<PictureAtRatio>& info) {
+        return kind + std::to_string(std::get<0>(info.param)) + "At" +
+               std::to_string(std::get<1>(info.param)) + "x";
+    };
 }
 
 }  // namespace alkynes::content::testing

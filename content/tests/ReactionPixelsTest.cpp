@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <tuple>
 
@@ -24,7 +25,7 @@ struct Edges {
     double left, right, top, bottom;
 };
 
-class ReactionPixels : public ::testing::TestWithParam<std::tuple<int, int>> {
+class ReactionPixels : public ::testing::TestWithParam<testing::PictureAtRatio> {
   protected:
     void SetUp() override {
         reaction_ = std::get<0>(GetParam());
@@ -66,6 +67,36 @@ class ReactionPixels : public ::testing::TestWithParam<std::tuple<int, int>> {
         return end;
     }
 
+    // What a walk from a box's centre to one of its edges crosses: first
+    // the box's inside, then its outline.  Each tells whether the column
+    // (or row) it is given belongs to that part.
+    struct Crossing {
+        std::function<bool(int)> inside;
+        std::function<bool(int)> outline;
+    };
+
+    // From `centre`, steps by `step` over the inside and then the outline,
+    // within [0, end): the last column (or row) of the outline.
+    static int WalkOut(int centre, int step, int end, const Crossing& crossing) {
+        int at = centre;
+        const auto next = [&](const std::function<bool(int)>& part) {
+            return at + step >= 0 && at + step < end && part(at + step);
+        };
+        while (next(crossing.inside))
+            at += step;
+        while (next(crossing.outline))
+            at += step;
+        return at;
+    }
+
+    // The outer edges of the box around (xc, yc), walking out along its
+    // centre row (`across`) and its centre column (`down`).
+    Edges Measure(int xc, int yc, const Crossing& across, const Crossing& down) const {
+        return Edges{
+            double(WalkOut(xc, -1, width_, across)), double(WalkOut(xc, +1, width_, across) + 1),
+            double(WalkOut(yc, -1, height_, down)), double(WalkOut(yc, +1, height_, down) + 1)};
+    }
+
     // A slot box: green inside, its dark outline around it.  The outline
     // ends where the yellow background begins.
     std::optional<Edges> MeasureSlot(const Element& e) const {
@@ -75,27 +106,10 @@ class ReactionPixels : public ::testing::TestWithParam<std::tuple<int, int>> {
             return std::nullopt;
         }
         const auto outline = [](QRgb p) { return !IsGreen(p) && !IsYellow(p) && qAlpha(p) > 0; };
-        int left = xc;
-        while (left > 0 && IsGreen(At(left - 1, yc)))
-            --left;
-        while (left > 0 && outline(At(left - 1, yc)))
-            --left;
-        int right = xc;
-        while (right + 1 < width_ && IsGreen(At(right + 1, yc)))
-            ++right;
-        while (right + 1 < width_ && outline(At(right + 1, yc)))
-            ++right;
-        int top = yc;
-        while (top > 0 && IsGreen(At(xc, top - 1)))
-            --top;
-        while (top > 0 && outline(At(xc, top - 1)))
-            --top;
-        int bottom = yc;
-        while (bottom + 1 < height_ && IsGreen(At(xc, bottom + 1)))
-            ++bottom;
-        while (bottom + 1 < height_ && outline(At(xc, bottom + 1)))
-            ++bottom;
-        return Edges{double(left), double(right + 1), double(top), double(bottom + 1)};
+        return Measure(
+            xc, yc,
+            {[&](int x) { return IsGreen(At(x, yc)); }, [&](int x) { return outline(At(x, yc)); }},
+            {[&](int y) { return IsGreen(At(xc, y)); }, [&](int y) { return outline(At(xc, y)); }});
     }
 
     // A coefficient place: an empty yellow inside, ringed by dashes.  The
@@ -125,27 +139,20 @@ class ReactionPixels : public ::testing::TestWithParam<std::tuple<int, int>> {
         if (!IsYellow(At(xc, yc)) || ColumnHasDark(xc, y0, y1)) {
             return std::nullopt;
         }
-        int left = xc;
-        while (left > 0 && !ColumnHasDark(left - 1, y0, y1))
-            --left;
-        while (left > 0 && ColumnHasDark(left - 1, y0, y1))
-            --left;
-        int right = xc;
-        while (right + 1 < width_ && !ColumnHasDark(right + 1, y0, y1))
-            ++right;
-        while (right + 1 < width_ && ColumnHasDark(right + 1, y0, y1))
-            ++right;
-        int top = yc;
-        while (top > 0 && !RowHasDark(top - 1, x0, x1))
-            --top;
-        while (top > 0 && RowHasDark(top - 1, x0, x1))
-            --top;
-        int bottom = yc;
-        while (bottom + 1 < height_ && !RowHasDark(bottom + 1, x0, x1))
-            ++bottom;
-        while (bottom + 1 < height_ && RowHasDark(bottom + 1, x0, x1))
-            ++bottom;
-        return Edges{double(left), double(right + 1), double(top), double(bottom + 1)};
+        return Measure(xc, yc,
+                       {[&](int x) { return !ColumnHasDark(x, y0, y1); },
+                        [&](int x) { return ColumnHasDark(x, y0, y1); }},
+                       {[&](int y) { return !RowHasDark(y, x0, x1); },
+                        [&](int y) { return RowHasDark(y, x0, x1); }});
+    }
+
+    // A measured box lies across where the layout puts its element, and
+    // down from `top` to `bottom` (fractions of the picture's height).
+    void ExpectAt(const Edges& box, const Element& e, double top, double bottom) const {
+        EXPECT_NEAR(box.left, e.x.from * width_, Tolerance());
+        EXPECT_NEAR(box.right, e.x.to * width_, Tolerance());
+        EXPECT_NEAR(box.top, top * height_, VerticalTolerance());
+        EXPECT_NEAR(box.bottom, bottom * height_, VerticalTolerance());
     }
 
     int reaction_ = 0;
@@ -163,10 +170,7 @@ TEST_P(ReactionPixels, SlotBoxesAreGreenTilesAtTheirPlaces) {
         SCOPED_TRACE(::testing::Message() << "slot " << e->slot);
         const std::optional<Edges> box = MeasureSlot(*e);
         ASSERT_TRUE(box.has_value()) << "no green at the slot box's centre";
-        EXPECT_NEAR(box->left, e->x.from * width_, Tolerance());
-        EXPECT_NEAR(box->right, e->x.to * width_, Tolerance());
-        EXPECT_NEAR(box->top, 0.28 * height_, VerticalTolerance());
-        EXPECT_NEAR(box->bottom, 0.65 * height_, VerticalTolerance());
+        ExpectAt(*box, *e, 0.28, 0.65);
         // Empty: nothing but green across its middle.
         const int yc = Row(e->y.Mid());
         for (int x = static_cast<int>(box->left + 0.2 * (box->right - box->left));
@@ -183,10 +187,7 @@ TEST_P(ReactionPixels, CoefficientPlacesAreDashedAndEmptyAtTheirPlaces) {
         SCOPED_TRACE(::testing::Message() << "place " << e->place);
         const std::optional<Edges> place = MeasurePlace(*e);
         ASSERT_TRUE(place.has_value()) << "the place's middle is not empty yellow";
-        EXPECT_NEAR(place->left, e->x.from * width_, Tolerance());
-        EXPECT_NEAR(place->right, e->x.to * width_, Tolerance());
-        EXPECT_NEAR(place->top, 0.30 * height_, VerticalTolerance());
-        EXPECT_NEAR(place->bottom, 0.64 * height_, VerticalTolerance());
+        ExpectAt(*place, *e, 0.30, 0.64);
 
         // The straight part of its top edge is dashed: dark dashes with
         // yellow gaps, the dashes about twice as long as the gaps.
@@ -290,11 +291,8 @@ TEST_P(ReactionPixels, BackgroundIsARoundedYellowStrip) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllReactions, ReactionPixels,
-                         ::testing::Combine(::testing::Range(0, 5), ::testing::Values(1, 2)),
-                         [](const auto& info) {
-                             return "Reaction" + std::to_string(std::get<0>(info.param)) + "At" +
-                                    std::to_string(std::get<1>(info.param)) + "x";
-                         });
+                         testing::EveryPictureAtRatios(design::kReactions),
+                         testing::CaseName("Reaction"));
 
 }  // namespace
 }  // namespace alkynes::content

@@ -6,6 +6,7 @@
 
 #include "content/Pictures.h"
 #include "content/tests/Pixels.h"
+#include "model/Design.h"
 
 namespace alkynes::content {
 namespace {
@@ -14,7 +15,7 @@ using testing::Count;
 using testing::IsBlack;
 using testing::IsGreen;
 
-class TilePixels : public ::testing::TestWithParam<std::tuple<int, int>> {
+class TilePixels : public ::testing::TestWithParam<testing::PictureAtRatio> {
   protected:
     void SetUp() override {
         compound_ = std::get<0>(GetParam());
@@ -67,11 +68,8 @@ TEST_P(TilePixels, CarriesItsFormulaCentredAndInside) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllCompounds, TilePixels,
-                         ::testing::Combine(::testing::Range(0, 9), ::testing::Values(1, 2)),
-                         [](const auto& info) {
-                             return "Compound" + std::to_string(std::get<0>(info.param)) + "At" +
-                                    std::to_string(std::get<1>(info.param)) + "x";
-                         });
+                         testing::EveryPictureAtRatios(design::kMasterPieces),
+                         testing::CaseName("Compound"));
 
 }  // namespace
 }  // namespace alkynes::content
