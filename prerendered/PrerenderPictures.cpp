@@ -1,30 +1,45 @@
 // prerender_pictures <file.cpp>: renders the compound and reaction pictures
 // at the size the window shows them, for device pixel ratios 1 and 2, and
 // writes them as compressed pixel data into a C++ source that defines
-// ReadyPictures().  The build compiles it into content_ready, so the first
-// frame copies ready pictures instead of drawing them; any other size or
-// ratio is still drawn from the vectors.
+// ReadyPictures(), with the build of the formula face that drew them.  The
+// build compiles it into the library prerendered, so the first frame copies
+// ready pictures instead of drawing them; any other size or ratio is still
+// drawn from the vectors.
 #include <QByteArray>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QTextStream>
 
 #include <cstdio>
 
+#include "content/DrawingApplication.h"
 #include "content/Fonts.h"
 #include "content/Pictures.h"
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+namespace {
+
+// `text` as a C++ string literal of its UTF-8 bytes.
+QString Literal(const QString& text) {
+    QString literal = QStringLiteral("\"");
+    for (const char byte : text.toUtf8()) {
+        const auto code = static_cast<unsigned char>(byte);
+        if (code >= 0x20 && code < 0x7f && byte != '"' && byte != '\\') {
+            literal += QLatin1Char(byte);
+        } else {
+            literal += QStringLiteral("\\%1").arg(static_cast<uint>(code), 3, 8, QLatin1Char('0'));
+        }
     }
-    QGuiApplication app(argc, argv);
+    return literal + QLatin1Char('"');
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const alkynes::content::DrawingApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: prerender_pictures <file.cpp>\n");
         return 2;
     }
-    alkynes::content::InstallFontSubstitutions();
 
     QString arrays;
     QString table;
@@ -66,6 +81,8 @@ int main(int argc, char** argv) {
         << arrays << "\nconst ReadyPicture kReady[] = {\n"
         << table << "};\n\n}  // namespace\n\n"
         << "std::span<const ReadyPicture> ReadyPictures() { return kReady; }\n\n"
+        << "const char* ReadyPicturesFace() { return "
+        << Literal(alkynes::content::FaceBuild(alkynes::content::FormulaFont())) << "; }\n\n"
         << "}  // namespace alkynes::content\n";
     return 0;
 }

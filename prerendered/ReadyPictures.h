@@ -11,4 +11,9 @@ namespace alkynes::content {
 
 std::span<const ReadyPicture> ReadyPictures();
 
+// The build of the formula face that drew them (FaceBuild of FormulaFont),
+// UTF-8.  Where another build is installed now, what the drawing code draws
+// differs from them wherever the glyphs do.
+const char* ReadyPicturesFace();
+
 }  // namespace alkynes::content
