@@ -15,33 +15,28 @@
 #include <utility>
 #include <vector>
 
+#include "content/Look.h"
 #include "content/Twips.h"
-#include "prerendered/ReadyPictures.h"
 #include "model/Design.h"
+#include "prerendered/ReadyPictures.h"
 
 namespace alkynes {
 namespace {
 
 // The colours of the window definition.  "Window background" and "window
 // text" are the system colours of text areas, which Qt calls Base and Text.
-constexpr QColor kFormBackground{255, 255, 255};
-constexpr QColor kFrameFill{255, 255, 192};
-constexpr QColor kFrameBorder{255, 0, 0};
-constexpr QColor kBadgeBack{255, 0, 0};
-constexpr QColor kBadgeText{255, 255, 255};
-constexpr QColor kBoxText{255, 0, 0};
+const QColor kFormBackground = content::ToColor(design::kFormBackColor);
+const QColor kFrameFill = content::ToColor(design::kFrameFillColor);
+const QColor kFrameBorder = content::ToColor(design::kFrameBorderColor);
+const QColor kBadgeBack = content::ToColor(design::kGradeBackColor);
+const QColor kBadgeText = content::ToColor(design::kGradeForeColor);
+const QColor kBoxText = content::ToColor(design::kBoxForeColor);
 
 // Widths in pixels: the frames' solid border, the badge's single border and
 // the room the badge leaves beside its caption.
-constexpr int kFrameBorderWidth = 3;
-constexpr int kBadgeBorderWidth = 1;
+constexpr int kFrameBorderWidth = design::kFrameBorderPixels;
+constexpr int kBadgeBorderWidth = design::kGradeBorderPixels;
 constexpr int kBadgePadding = 2;
-
-// The window's fonts, in points as designed; they are set in pixels.
-constexpr const char* kTextFace = "MS Sans Serif";
-constexpr qreal kLabelPoints = 9.75;
-constexpr qreal kBadgePoints = 24;
-constexpr qreal kBoxPoints = 12;
 
 // One slot of the painted snapshot per control name and index.
 constexpr int kIndexesPerName = 128;
@@ -77,26 +72,19 @@ void DrawBorder(QPainter& painter, const QRect& r, int width, const QColor& colo
     painter.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), colour);
 }
 
-QFont TextFont(qreal points, bool bold) {
-    QFont font(QString::fromLatin1(kTextFace));
-    font.setPixelSize(twips::FontPixelSize(points));
-    font.setBold(bold);
-    return font;
-}
-
 }  // namespace
 
 BoardWidget::BoardWidget(FormModel& model, QWidget* parent)
     : QWidget(parent),
       model_(model),
       painted_(static_cast<std::size_t>(kNames * kIndexesPerName)),
-      labelFont_(TextFont(kLabelPoints, false)),
-      badgeFont_(TextFont(kBadgePoints, true)) {
+      labelFont_(content::ToFont(design::kLabelFont)),
+      badgeFont_(content::ToFont(design::kGradeFont)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);  // cursor and tooltips follow the pointer
     // The boxes take their font from the board (which paints its own texts
     // with fonts of their own), so it is resolved once, not 22 times.
-    setFont(TextFont(kBoxPoints, true));
+    setFont(content::ToFont(design::kBoxFont));
     boxes_.assign(design::kBoxes, nullptr);
     // The pictures at the window's own sizes were rendered by the build.
     cache_.UseReady(content::ReadyPictures());
@@ -290,36 +278,49 @@ QPointF BoardWidget::PointerTwips(const QMouseEvent& event) {
     return pointer_;
 }
 
-void BoardWidget::mousePressEvent(QMouseEvent* event) {
-    const QPointF at = PointerTwips(*event);
-    model_.MouseDown(static_cast<Twips>(at.x()), static_cast<Twips>(at.y()),
-                     ButtonOf(event->button()));
+void BoardWidget::ForwardMouse(const QMouseEvent& event) {
+    const QPointF at = PointerTwips(event);
+    const auto x = static_cast<Twips>(at.x());
+    const auto y = static_cast<Twips>(at.y());
+    const MouseButton button = ButtonOf(event.button());
+    switch (event.type()) {
+        case QEvent::MouseButtonPress:
+            model_.MouseDown(x, y, button);
+            break;
+        case QEvent::MouseMove:
+            if (model_.Dragging() && event.buttons() == Qt::NoButton) {
+                // The release went somewhere else (a grab taken away, a
+                // window that swallowed it): the drag cannot go on.
+                model_.InterruptDrag();
+            }
+            model_.MouseMove(x, y);
+            break;
+        case QEvent::MouseButtonRelease:
+            model_.MouseUp(x, y, button);
+            break;
+        case QEvent::MouseButtonDblClick:
+            model_.DblClick(x, y, button);
+            break;
+        default:
+            return;
+    }
     Refresh();
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    ForwardMouse(*event);
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF at = PointerTwips(*event);
-    if (model_.Dragging() && event->buttons() == Qt::NoButton) {
-        // The release went somewhere else (a grab taken away, a window that
-        // swallowed it): the drag cannot go on.
-        model_.InterruptDrag();
-    }
-    model_.MouseMove(static_cast<Twips>(at.x()), static_cast<Twips>(at.y()));
-    Refresh();
+    ForwardMouse(*event);
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
-    const QPointF at = PointerTwips(*event);
-    model_.MouseUp(static_cast<Twips>(at.x()), static_cast<Twips>(at.y()),
-                   ButtonOf(event->button()));
-    Refresh();
+    ForwardMouse(*event);
 }
 
 void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    const QPointF at = PointerTwips(*event);
-    model_.DblClick(static_cast<Twips>(at.x()), static_cast<Twips>(at.y()),
-                    ButtonOf(event->button()));
-    Refresh();
+    ForwardMouse(*event);
 }
 
 bool BoardWidget::event(QEvent* event) {

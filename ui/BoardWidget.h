@@ -80,6 +80,11 @@ class BoardWidget : public QWidget {
     void UpdateCursor();
     void ShowToolTip(QHelpEvent* event);
 
+    // Hands a mouse event over the board to the model's dispatcher, the
+    // pointer in window twips, and brings the screen in step: the one way
+    // every press, move, release and double click reaches the exercise.
+    void ForwardMouse(const QMouseEvent& event);
+
     // The pointer of a mouse event in window twips.  The global position is
     // used, so that a grabbed pointer outside the widget still maps right.
     QPointF PointerTwips(const QMouseEvent& event);
