@@ -2,11 +2,12 @@
 // cache, and one whole board (117 pieces and five equations) from the cache.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
+#include "content/DrawingApplication.h"
 #include "content/Pictures.h"
+#include "model/Design.h"
 
 namespace {
 
@@ -15,32 +16,26 @@ using namespace alkynes;
 constexpr PictureRef kLongestTile{PictureKind::Compound, 3};
 constexpr PictureRef kReaction4{PictureKind::Reaction, 4};
 
-void DrawTile(benchmark::State& state) {
-    QImage image(298, 58, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        content::DrawPicture(painter, kLongestTile, QRectF(0, 0, 149, 29));
-    }
-}
-BENCHMARK(DrawTile);
-
-void DrawEquation(benchmark::State& state) {
-    QImage image(1996, 148, QImage::Format_ARGB32_Premultiplied);
+// Drawing one picture from its vectors at its shown size, at ratio 2.
+void Draw(benchmark::State& state, PictureRef picture) {
+    const QSize shown = content::ShownSize(picture);
+    QImage image(shown * 2, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(2);
     for (auto _ : state) {
         image.fill(Qt::transparent);
         QPainter painter(&image);
-        content::DrawPicture(painter, kReaction4, QRectF(0, 0, 998, 74));
+        content::DrawPicture(painter, picture, QRectF(QPointF(0, 0), shown));
     }
 }
-BENCHMARK(DrawEquation);
+BENCHMARK_CAPTURE(Draw, Tile, kLongestTile);
+BENCHMARK_CAPTURE(Draw, Equation, kReaction4);
 
 void CacheHit(benchmark::State& state) {
     content::PictureCache cache;
-    cache.Pixmap(kLongestTile, QSize(149, 29), 2);
+    const QSize shown = content::ShownSize(kLongestTile);
+    cache.Pixmap(kLongestTile, shown, 2);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(&cache.Pixmap(kLongestTile, QSize(149, 29), 2));
+        benchmark::DoNotOptimize(&cache.Pixmap(kLongestTile, shown, 2));
     }
 }
 BENCHMARK(CacheHit);
@@ -53,17 +48,16 @@ void PaintBoardFromCache(benchmark::State& state) {
     window.setDevicePixelRatio(2);
     for (auto _ : state) {
         QPainter painter(&window);
-        for (int r = 0; r < 5; ++r) {
-            const QSize size(r < 2 ? 790 : 998, 74);
-            painter.drawPixmap(
-                QPointF(8, 90 + 80 * r),
-                cache.Pixmap({PictureKind::Reaction, static_cast<std::int8_t>(r)}, size, 2));
+        for (int r = 0; r < design::kReactions; ++r) {
+            const PictureRef reaction{PictureKind::Reaction, static_cast<std::int8_t>(r)};
+            painter.drawPixmap(QPointF(8, 90 + 80 * r),
+                               cache.Pixmap(reaction, content::ShownSize(reaction), 2));
         }
-        for (int p = 0; p < 117; ++p) {
-            painter.drawPixmap(
-                QPointF(12 + (p % 5) * 156, 4 + (p / 60) * 32),
-                cache.Pixmap({PictureKind::Compound, static_cast<std::int8_t>(p % 9)},
-                             QSize(149, 29), 2));
+        for (int p = 0; p < design::kPieces; ++p) {
+            const PictureRef compound{PictureKind::Compound,
+                                      static_cast<std::int8_t>(p % design::kMasterPieces)};
+            painter.drawPixmap(QPointF(12 + (p % 5) * 156, 4 + (p / 60) * 32),
+                               cache.Pixmap(compound, content::ShownSize(compound), 2));
         }
     }
     state.counters["cached pixmaps"] = static_cast<double>(cache.Count());
@@ -73,11 +67,7 @@ BENCHMARK(PaintBoardFromCache);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    content::InstallFontSubstitutions();
+    const content::DrawingApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
