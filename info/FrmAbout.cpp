@@ -19,39 +19,18 @@
 #include <functional>
 #include <utility>
 
+#include "content/Look.h"
+#include "content/Pictures.h"
+#include "content/Twips.h"
 #include "info/Artwork.h"
 #include "info/OpenUrl.h"
 #include "info/Texts.h"
-#include "content/Twips.h"
-#include "content/Pictures.h"
+#include "model/Design.h"
 
 namespace alkynes::info {
 namespace {
 
-// The window's design, in twips of its client area.
-const QSizeF kClientSize(8055, 5325);
-const QRectF kLogo2(4020, 60, 4005, 4005);
-const QRectF kLogo1(60, 60, 4005, 4005);
-const QRectF kLabel1(165, 1260, 3705, 1665);
-const QRectF kImage1(2460, 420, 3195, 3195);
-const QRectF kCmdClose(3120, 4980, 1935, 315);
-const QRectF kComment(60, 4080, 7995, 795);
-
-constexpr QColor kBackground(64, 64, 64);
-constexpr QColor kPanelWhite(255, 255, 255);
-constexpr QColor kCreditGreen(0, 128, 0);
-
-// Font sizes in points: the credit line, and the window's own text face
-// (button and notice).
-constexpr qreal kCreditPoints = 24;
-constexpr qreal kWindowPoints = 8.25;
-
-QFont WindowFont(qreal points, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(twips::FontPixelSize(points));
-    font.setBold(bold);
-    return font;
-}
+namespace about = design::about;
 
 // Marks the controls that are links, for LinkFactory.
 constexpr const char* kLinkProperty = "alkynesLink";
@@ -137,16 +116,31 @@ class LinkLabel : public QLabel {
     }
 };
 
+// Watches the events of one object, its parent, and runs an action when
+// they call for it.
+class ActionFilter : public QObject {
+  public:
+    ActionFilter(QObject* watched, std::function<void()> action)
+        : QObject(watched), action_(std::move(action)) {
+        watched->installEventFilter(this);
+    }
+
+  protected:
+    void Run() const { action_(); }
+
+  private:
+    std::function<void()> action_;
+};
+
 // Turns a control into a link: a left-button press and release over it runs
 // the action, like a click on a button.  The control takes clicks over its
 // whole rectangle, transparent parts of a picture included.  Tab reaches
 // it too (a click leaves the focus where it was), and Enter or Space on it
 // runs the same action.
-class ClickFilter : public QObject {
+class ClickFilter : public ActionFilter {
   public:
     ClickFilter(QWidget* control, std::function<void()> action)
-        : QObject(control), action_(std::move(action)) {
-        control->installEventFilter(this);
+        : ActionFilter(control, std::move(action)) {
         control->setFocusPolicy(Qt::TabFocus);
         control->setProperty(kLinkProperty, true);
         // Qt makes and keeps a control's accessible interface as soon as
@@ -175,7 +169,7 @@ class ClickFilter : public QObject {
                 if (mouse->button() == Qt::LeftButton && pressed_) {
                     pressed_ = false;
                     if (control->rect().contains(mouse->position().toPoint())) {
-                        action_();
+                        Run();
                     }
                 }
                 return true;
@@ -187,7 +181,7 @@ class ClickFilter : public QObject {
                                    (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
                 // A held key opens the page once, not once per repeat.
                 if (opens && !key->isAutoRepeat()) {
-                    action_();
+                    Run();
                 }
                 return opens;
             }
@@ -201,31 +195,25 @@ class ClickFilter : public QObject {
     }
 
   private:
-    std::function<void()> action_;
     bool pressed_ = false;
 };
 
 // Runs an action once, when the window is first exposed: only then has the
 // window manager told the size of the frame around it.
-class FirstExpose : public QObject {
+class FirstExpose : public ActionFilter {
   public:
     FirstExpose(QWindow* window, std::function<void()> action)
-        : QObject(window), action_(std::move(action)) {
-        window->installEventFilter(this);
-    }
+        : ActionFilter(window, std::move(action)) {}
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
             watched->removeEventFilter(this);
             deleteLater();
-            action_();
+            Run();
         }
         return false;
     }
-
-  private:
-    std::function<void()> action_;
 };
 
 // The dialog window itself: fixed size, centred again once its frame is known.
@@ -249,8 +237,8 @@ class AboutWindow : public QDialog {
     std::function<void()> onFirstExpose_;
 };
 
-QRect Place(const QRectF& design) {
-    return twips::ToPixelGrid(design);
+QRect Place(const design::Rect& r) {
+    return twips::ToPixelGrid(QRectF(r.left, r.top, r.width, r.height));
 }
 
 }  // namespace
@@ -291,10 +279,10 @@ void FrmAbout::Load(QWidget* parent) {
     window->setObjectName(QStringLiteral("frmAbout"));
     window->setWindowTitle(AboutCaption());
     window->setWindowIcon(content::WindowIcon());
-    window->setFixedSize(Place(QRectF(QPointF(0, 0), kClientSize)).size());
-    window->setFont(WindowFont(kWindowPoints, false));
+    window->setFixedSize(Place({0, 0, about::kClientSize.width, about::kClientSize.height}).size());
+    window->setFont(content::ToFont(about::kFont));
     QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, kBackground);
+    palette.setColor(QPalette::Window, content::ToColor(about::kBackColor));
     window->setPalette(palette);
     window->setAutoFillBackground(true);
     // Closing by OK, the close box or Escape unloads the window.
@@ -305,7 +293,7 @@ void FrmAbout::Load(QWidget* parent) {
     // Controls from the bottom of the stacking order to the top.
     auto* logo2 = new Picture(window, DrawMakerLogo);
     logo2->setObjectName(QStringLiteral("logo2"));
-    logo2->setGeometry(Place(kLogo2));
+    logo2->setGeometry(Place(about::kLogo2));
     logo2->setCursor(hand);
     logo2->setToolTip(Logo2ToolTip());
     logo2->setAccessibleName(QString::fromUtf8("Λογότυπο του κατασκευαστή"));
@@ -313,21 +301,21 @@ void FrmAbout::Load(QWidget* parent) {
 
     auto* logo1 = new QWidget(window);
     logo1->setObjectName(QStringLiteral("logo1"));
-    logo1->setGeometry(Place(kLogo1));
+    logo1->setGeometry(Place(about::kLogo1));
     QPalette white = logo1->palette();
-    white.setColor(QPalette::Window, kPanelWhite);
+    white.setColor(QPalette::Window, content::ToColor(about::kLogo1FillColor));
     logo1->setPalette(white);
     logo1->setAutoFillBackground(true);
 
     auto* label1 = new LinkLabel(CreditLine(), window);
     label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(Place(kLabel1));
-    label1->setFont(WindowFont(kCreditPoints, true));
+    label1->setGeometry(Place(about::kLabel1));
+    label1->setFont(content::ToFont(about::kLabel1Font));
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label1->setWordWrap(true);
     // Green text on the system's window-background colour (normally white).
     QPalette credit = label1->palette();
-    credit.setColor(QPalette::WindowText, kCreditGreen);
+    credit.setColor(QPalette::WindowText, content::ToColor(about::kLabel1ForeColor));
     label1->setPalette(credit);
     label1->setBackgroundRole(QPalette::Base);
     label1->setForegroundRole(QPalette::WindowText);
@@ -339,7 +327,7 @@ void FrmAbout::Load(QWidget* parent) {
 
     auto* image1 = new Picture(window, DrawEmblem);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(Place(kImage1));
+    image1->setGeometry(Place(about::kImage1));
     image1->setCursor(hand);
     image1->setToolTip(Image1ToolTip());
     image1->setAccessibleName(QString::fromUtf8("Έμβλημα του σχολείου"));
@@ -347,13 +335,13 @@ void FrmAbout::Load(QWidget* parent) {
 
     auto* cmdClose = new QPushButton(QStringLiteral("OK"), window);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
-    cmdClose->setGeometry(Place(kCmdClose));
+    cmdClose->setGeometry(Place(about::kCmdClose));
     cmdClose->setDefault(true);
     QObject::connect(cmdClose, &QPushButton::clicked, window, [this] { cmdClose_Click(); });
 
     auto* comment = new QPlainTextEdit(window);
     comment->setObjectName(QStringLiteral("Comment"));
-    comment->setGeometry(Place(kComment));
+    comment->setGeometry(Place(about::kComment));
     comment->setReadOnly(true);
     comment->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     comment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
