@@ -241,6 +241,18 @@ QRect Place(const design::Rect& r) {
     return twips::ToPixelGrid(QRectF(r.left, r.top, r.width, r.height));
 }
 
+// Makes `control` the link `name` at `rect`: the hand cursor, a tooltip
+// and a name for screen readers, and `open` on a click, Enter or Space.
+void MakeLink(QWidget* control, const char* name, const design::Rect& rect, const QCursor& hand,
+              const QString& toolTip, const QString& accessibleName, std::function<void()> open) {
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(Place(rect));
+    control->setCursor(hand);
+    control->setToolTip(toolTip);
+    control->setAccessibleName(accessibleName);
+    new ClickFilter(control, std::move(open));
+}
+
 }  // namespace
 
 QPoint CentredTopLeft(const QSize& outer, const QRect& screen) {
@@ -292,12 +304,8 @@ void FrmAbout::Load(QWidget* parent) {
 
     // Controls from the bottom of the stacking order to the top.
     auto* logo2 = new Picture(window, DrawMakerLogo);
-    logo2->setObjectName(QStringLiteral("logo2"));
-    logo2->setGeometry(Place(about::kLogo2));
-    logo2->setCursor(hand);
-    logo2->setToolTip(Logo2ToolTip());
-    logo2->setAccessibleName(QString::fromUtf8("Λογότυπο του κατασκευαστή"));
-    new ClickFilter(logo2, [this] { logo2_Click(); });
+    MakeLink(logo2, "logo2", about::kLogo2, hand, Logo2ToolTip(),
+             QString::fromUtf8("Λογότυπο του κατασκευαστή"), [this] { logo2_Click(); });
 
     auto* logo1 = new QWidget(window);
     logo1->setObjectName(QStringLiteral("logo1"));
@@ -308,8 +316,8 @@ void FrmAbout::Load(QWidget* parent) {
     logo1->setAutoFillBackground(true);
 
     auto* label1 = new LinkLabel(CreditLine(), window);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(Place(about::kLabel1));
+    MakeLink(label1, "Label1", about::kLabel1, hand, Label1ToolTip(), CreditLine(),
+             [this] { Label1_Click(); });
     label1->setFont(content::ToFont(about::kLabel1Font));
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label1->setWordWrap(true);
@@ -320,18 +328,10 @@ void FrmAbout::Load(QWidget* parent) {
     label1->setBackgroundRole(QPalette::Base);
     label1->setForegroundRole(QPalette::WindowText);
     label1->setAutoFillBackground(true);
-    label1->setCursor(hand);
-    label1->setToolTip(Label1ToolTip());
-    label1->setAccessibleName(CreditLine());
-    new ClickFilter(label1, [this] { Label1_Click(); });
 
     auto* image1 = new Picture(window, DrawEmblem);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(Place(about::kImage1));
-    image1->setCursor(hand);
-    image1->setToolTip(Image1ToolTip());
-    image1->setAccessibleName(QString::fromUtf8("Έμβλημα του σχολείου"));
-    new ClickFilter(image1, [this] { Image1_Click(); });
+    MakeLink(image1, "Image1", about::kImage1, hand, Image1ToolTip(),
+             QString::fromUtf8("Έμβλημα του σχολείου"), [this] { Image1_Click(); });
 
     auto* cmdClose = new QPushButton(QStringLiteral("OK"), window);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
