@@ -1,5 +1,7 @@
 #include "info/Texts.h"
 
+#include <QRegularExpression>
+
 #include "info/InfoConfig.h"
 
 namespace alkynes::info {
@@ -69,12 +71,12 @@ QString CreditLine() {
 }
 
 QString Image1ToolTip() {
-    return Utf8("κλικ για να συνδεθείτε με την ιστοσελίδα του Λυκείου Ορθάλιων");
+    return Utf8("κλικ για να συνδεθείτε με την ιστοσελίδα του ") + Utf8(config::kSchoolGenitive);
 }
 
 QString Label1ToolTip() {
-    return Utf8("κλικ για να συνδεθείτε με τη συλλογή προγραμμάτων του ") +
-           Utf8(config::kAuthorGenitive);
+    return Utf8("κλικ για να συνδεθείτε με τη συλλογή προγραμμάτων ") +
+           Utf8(config::kAuthorArticle) + QLatin1Char(' ') + Utf8(config::kAuthorGenitive);
 }
 
 QString Logo2ToolTip() {
@@ -92,13 +94,35 @@ QString BuildNotice() {
 }
 
 QString EmblemLettering() {
-    return CapitalsWithoutAccents(Utf8(config::kSchoolName));
+    return Lettering(Utf8(config::kSchoolName));
+}
+
+QString Lettering(const QString& name) {
+    // The letters right after a digit are an ordinal's ending ("2ο", "1ης").
+    static const QRegularExpression ordinal(QStringLiteral("(?<=\\d)\\p{L}+"));
+    QString lettering;
+    qsizetype done = 0;
+    for (auto matches = ordinal.globalMatch(name); matches.hasNext();) {
+        const QRegularExpressionMatch ending = matches.next();
+        lettering += CapitalsWithoutAccents(name.mid(done, ending.capturedStart() - done));
+        QString small = WithoutAccents(ending.captured().toLower());
+        if (small.endsWith(QChar(0x03C3))) {  // σ at the end of a word is ς
+            small.back() = QChar(0x03C2);
+        }
+        lettering += small;
+        done = ending.capturedEnd();
+    }
+    return lettering + CapitalsWithoutAccents(name.mid(done));
 }
 
 QString CapitalsWithoutAccents(const QString& text) {
-    // Decompose, upper-case, drop the accent and breathing marks (keeping the
-    // diaeresis), compose again.
-    const QString decomposed = text.toUpper().normalized(QString::NormalizationForm_D);
+    return WithoutAccents(text.toUpper());
+}
+
+QString WithoutAccents(const QString& text) {
+    // Decompose, drop the accent and breathing marks (keeping the diaeresis),
+    // compose again.
+    const QString decomposed = text.normalized(QString::NormalizationForm_D);
     QString bare;
     for (const QChar c : decomposed) {
         if (c.category() != QChar::Mark_NonSpacing || c == QChar(0x0308)) {

@@ -39,11 +39,19 @@ QString Logo2ToolTip();   // the maker's logo
 // last one included.
 QString BuildNotice();
 
-// The school's name as the emblem letters it: capitals without accents.
+// The school's name as the emblem letters it (Lettering).
 QString EmblemLettering();
+
+// `name` in the emblem's lettering: capitals without accents, except the
+// ending of an ordinal, which stays small after its digits ("2ο ΓΕΝΙΚΟ
+// ΛΥΚΕΙΟ", "1ης ΤΑΞΗΣ").
+QString Lettering(const QString& name);
 
 // `text` in Greek capitals: upper case without accents or breathings (the
 // diaeresis stays, as in ΠΡΟΪΟΝ).
 QString CapitalsWithoutAccents(const QString& text);
+
+// `text` without accents or breathings; the diaeresis stays.
+QString WithoutAccents(const QString& text);
 
 }  // namespace alkynes::info
