@@ -54,7 +54,8 @@ endforeach()
 
 execute_process(COMMAND ${DPKG_DEB} -c ${debs} OUTPUT_VARIABLE listing)
 foreach(path "./usr/bin/${PACKAGE}" "./usr/share/applications/" "./usr/share/metainfo/"
-             "./usr/share/icons/hicolor/256x256/apps/")
+             "./usr/share/icons/hicolor/256x256/apps/" "./usr/share/man/man1/${PACKAGE}.1.gz"
+             "./usr/share/doc/${PACKAGE}/copyright" "./usr/share/doc/${PACKAGE}/changelog.gz")
   string(FIND "${listing}" "${path}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the package does not hold ${path}:\n${listing}")
