@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and opens the exercise window.
+# Installs what building and running the program needs (only what is
+# missing), builds the program alone, and opens the exercise window.  The
+# test suite and its tools are test.sh's business.
 set -euo pipefail
 source "$(dirname "$0")/scripts/setup.sh"
 ROOT="$(alkynes_root)"
@@ -11,8 +13,9 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 
-alkynes_install_packages
-alkynes_build build -DALKYNES_WERROR=ON
+alkynes_install_packages "${ALKYNES_PROGRAM_PACKAGES[@]}"
+mapfile -t options < <(alkynes_program_options build)
+alkynes_build build "$ALKYNES_PROGRAM_TARGET" -DALKYNES_WERROR=ON "${options[@]}"
 
 PROGRAM="$ROOT/build/app/alkynes"
 if [ ! -x "$PROGRAM" ]; then
