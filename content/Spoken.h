@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The pictures' texts as a screen reader should speak them.
+//
+// A formula is read out as the student sees it, symbol by symbol: every
+// element symbol, atom count and bond stands apart ("Ca C 2", "Ca (O H) 2",
+// "C H ≡ C H"), so that speech does not run the letters together into a
+// word.  An equation is read from its picture's own elements, left to
+// right, with "κενό" for each blank and the words over and under its arrow
+// after the arrow.  Both come from the same descriptions the pictures are
+// drawn from, so what is heard is what is shown.
+#pragma once
+
+#include <QString>
+
+#include "content/Formula.h"
+#include "content/Layout.h"
+
+namespace alkynes::content {
+
+// What a blank of an equation is called when the equation is read out.
+inline constexpr char16_t kSpokenBlank[] = u"κενό";
+
+QString SpokenFormula(const Formula& formula);
+
+// The equation of a reaction picture (or the formula of a compound tile):
+// its texts and blanks in reading order, the coefficient places left out,
+// since the boxes over them speak for themselves.
+QString SpokenPicture(const PictureContent& picture);
+
+}  // namespace alkynes::content
