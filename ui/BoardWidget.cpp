@@ -1,7 +1,10 @@
 #include "ui/BoardWidget.h"
 
+#include <QApplication>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -10,6 +13,7 @@
 #include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -37,6 +41,13 @@ const QColor kBoxText = content::ToColor(design::kBoxForeColor);
 constexpr int kFrameBorderWidth = design::kFrameBorderPixels;
 constexpr int kBadgeBorderWidth = design::kGradeBorderPixels;
 constexpr int kBadgePadding = 2;
+
+// The keyboard's focus ring: a dark blue (relative luminance 0.065), with a
+// contrast of 6.6:1 against the tiles' and blanks' pure green, 8.5:1
+// against the reactions' yellow and 9.1:1 against white; as wide as two
+// device-independent pixels.
+constexpr QColor kFocusRing{0x00, 0x3C, 0xB4};
+constexpr int kFocusRingWidth = 2;
 
 // One slot of the painted snapshot per control name and index.
 constexpr int kIndexesPerName = 128;
@@ -72,6 +83,56 @@ void DrawBorder(QPainter& painter, const QRect& r, int width, const QColor& colo
     painter.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), colour);
 }
 
+// The one place where keys of the toolkit become the board's keys.  Keys
+// with Ctrl, Alt or Meta are left to the window (Alt opens the menu bar).
+std::optional<BoardKey> BoardKeyOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return std::nullopt;
+    }
+    switch (event.key()) {
+        case Qt::Key_Tab:
+            return modifiers & Qt::ShiftModifier ? BoardKey::Previous : BoardKey::Next;
+        case Qt::Key_Backtab:
+            return BoardKey::Previous;
+        case Qt::Key_Left:
+            return BoardKey::Left;
+        case Qt::Key_Right:
+            return BoardKey::Right;
+        case Qt::Key_Up:
+            return BoardKey::Up;
+        case Qt::Key_Down:
+            return BoardKey::Down;
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return BoardKey::Activate;
+        case Qt::Key_Escape:
+            return BoardKey::Cancel;
+        case Qt::Key_Delete:
+        case Qt::Key_Backspace:
+            return BoardKey::Remove;
+        default:
+            return std::nullopt;
+    }
+}
+
+// What the board asks the keyboard play before a mouse event goes on.
+std::optional<PointerEvent> PointerEventOf(QEvent::Type type) {
+    switch (type) {
+        case QEvent::MouseButtonPress:
+            return PointerEvent::Press;
+        case QEvent::MouseMove:
+            return PointerEvent::Move;
+        case QEvent::MouseButtonRelease:
+            return PointerEvent::Release;
+        case QEvent::MouseButtonDblClick:
+            return PointerEvent::DoubleClick;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 BoardWidget::BoardWidget(FormModel& model, QWidget* parent)
@@ -79,8 +140,15 @@ BoardWidget::BoardWidget(FormModel& model, QWidget* parent)
       model_(model),
       painted_(static_cast<std::size_t>(kNames * kIndexesPerName)),
       labelFont_(content::ToFont(design::kLabelFont)),
-      badgeFont_(content::ToFont(design::kGradeFont)) {
+      badgeFont_(content::ToFont(design::kGradeFont)),
+      keyboard_(model) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The board is the first stop of the window's tab chain; inside it the
+    // keys walk the tiles and slots.
+    setFocusPolicy(Qt::StrongFocus);
+    keyboard_.Subscribe([this](const KeyboardChange& change) { KeyboardChanged(change); });
+    // A box's ring is painted by the board around it, like the stops' ring.
+    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateFocusRing(); });
     setMouseTracking(true);  // cursor and tooltips follow the pointer
     // The boxes take their font from the board (which paints its own texts
     // with fonts of their own), so it is resolved once, not 22 times.
@@ -91,6 +159,8 @@ BoardWidget::BoardWidget(FormModel& model, QWidget* parent)
 }
 
 BoardWidget::~BoardWidget() {
+    // The boxes lose the focus as they go: no ring is updated then.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     if (dragCursorShown_) {
         QGuiApplication::restoreOverrideCursor();
     }
@@ -141,6 +211,8 @@ QLineEdit* BoardWidget::CreateBox(int j) {
     std::stable_sort(byTab.begin(), byTab.end(),
                      [](int a, int b) { return design::TabIndex(a) < design::TabIndex(b); });
     auto made = [&](int k) { return k == j ? box : boxes_[static_cast<std::size_t>(k)]; };
+    // The boxes come right after the board in the window's tab chain.
+    QWidget::setTabOrder(this, made(byTab.front()));
     for (std::size_t i = 1; i < byTab.size(); ++i) {
         QWidget::setTabOrder(made(byTab[i - 1]), made(byTab[i]));
     }
@@ -280,6 +352,10 @@ QPointF BoardWidget::PointerTwips(const QMouseEvent& event) {
 
 void BoardWidget::ForwardMouse(const QMouseEvent& event) {
     const QPointF at = PointerTwips(event);
+    if (const std::optional<PointerEvent> pointer = PointerEventOf(event.type());
+        pointer && !keyboard_.AdmitPointer(*pointer)) {
+        return;  // a tile carried from the keyboard: not the mouse's to move
+    }
     const auto x = static_cast<Twips>(at.x());
     const auto y = static_cast<Twips>(at.y());
     const MouseButton button = ButtonOf(event.button());
@@ -308,6 +384,11 @@ void BoardWidget::ForwardMouse(const QMouseEvent& event) {
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    // The student has taken the mouse: the ring waits for the next key.
+    if (ringWanted_) {
+        ringWanted_ = false;
+        UpdateFocusRing();
+    }
     ForwardMouse(*event);
 }
 
@@ -324,6 +405,10 @@ void BoardWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 bool BoardWidget::event(QEvent* event) {
+    // Before QWidget takes Tab and Shift+Tab for the window's focus chain.
+    if (event->type() == QEvent::KeyPress && HandleKey(*static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
     if (event->type() == QEvent::ToolTip) {
         ShowToolTip(static_cast<QHelpEvent*>(event));
         return true;
@@ -347,6 +432,129 @@ void BoardWidget::ShowToolTip(QHelpEvent* event) {
     }
     QToolTip::hideText();
     event->ignore();
+}
+
+// --- The keyboard ----------------------------------------------------------------
+
+bool BoardWidget::HandleKey(const QKeyEvent& event) {
+    // Keys a focused box leaves unused come to the board too.
+    const std::optional<BoardKey> key = hasFocus() ? BoardKeyOf(event) : std::nullopt;
+    if (!key) {
+        return false;
+    }
+    const bool focusKey =
+        *key != BoardKey::Activate && *key != BoardKey::Cancel && *key != BoardKey::Remove;
+    if (!ringWanted_) {
+        ringWanted_ = true;
+        UpdateFocusRing();
+        if (focusKey) {
+            return true;  // the first of them only shows where the focus is
+        }
+    }
+    if (keyboard_.Press(*key)) {
+        return true;
+    }
+    if (*key == BoardKey::Next || *key == BoardKey::Previous) {
+        LeaveBoard(*key == BoardKey::Next);
+        return true;
+    }
+    return false;  // Escape with nothing carried goes on to the window
+}
+
+void BoardWidget::LeaveBoard(bool forward) {
+    QWidget::focusNextPrevChild(forward);
+    if (hasFocus()) {
+        keyboard_.FocusOn(StopOfNumber(forward ? 0 : kStops - 1));
+    }
+}
+
+void BoardWidget::focusInEvent(QFocusEvent* event) {
+    switch (event->reason()) {
+        case Qt::TabFocusReason:
+            ringWanted_ = true;
+            keyboard_.FocusOn(StopOfNumber(0));
+            break;
+        case Qt::BacktabFocusReason:
+            ringWanted_ = true;
+            keyboard_.FocusOn(StopOfNumber(kStops - 1));
+            break;
+        case Qt::ShortcutFocusReason:
+            ringWanted_ = true;
+            break;
+        case Qt::MouseFocusReason:
+            ringWanted_ = false;
+            break;
+        default:
+            break;  // back from the menu or another window: as it was
+    }
+    UpdateFocusRing();
+    QWidget::focusInEvent(event);
+}
+
+void BoardWidget::focusOutEvent(QFocusEvent* event) {
+    // No tile stays in hand while the keys go elsewhere.
+    if (keyboard_.Carrying()) {
+        keyboard_.Press(BoardKey::Cancel);
+    }
+    UpdateFocusRing();
+    QWidget::focusOutEvent(event);
+}
+
+void BoardWidget::KeyboardChanged(const KeyboardChange& change) {
+    if (change.boardChanged) {
+        Refresh();
+    }
+    UpdateFocusRing();
+}
+
+QRect BoardWidget::StopPixelRect(Stop stop) const {
+    const design::Rect r = keyboard_.StopRect(stop);
+    return twips::ToPixelGrid(QRectF(r.left, r.top, r.width, r.height));
+}
+
+QRect BoardWidget::FocusedRect() const {
+    if (hasFocus()) {
+        return ringWanted_ ? StopPixelRect(keyboard_.Focus()) : QRect();
+    }
+    for (const QLineEdit* box : boxes_) {
+        if (box != nullptr && box->hasFocus()) {
+            return box->geometry();
+        }
+    }
+    return QRect();
+}
+
+void BoardWidget::UpdateFocusRing() {
+    QRect now = FocusedRect();
+    if (!now.isNull()) {
+        // The ring and a pixel for rounding at fractional ratios.
+        const int margin = kFocusRingWidth + 1;
+        now.adjust(-margin, -margin, margin, margin);
+    }
+    if (now == ringPainted_) {
+        return;
+    }
+    if (!ringPainted_.isNull()) {
+        update(ringPainted_);
+    }
+    if (!now.isNull()) {
+        update(now);
+    }
+    ringPainted_ = now;
+}
+
+// Drawn in device pixels, so that both edges of the ring fall on pixel
+// boundaries at every ratio and the ring stays crisp.
+void BoardWidget::PaintFocusRing(QPainter& painter, const QRect& around) const {
+    const qreal dpr = devicePixelRatioF();
+    const int width = static_cast<int>(std::ceil(kFocusRingWidth * dpr));
+    auto device = [dpr](int v) { return static_cast<int>(std::lround(v * dpr)); };
+    const QRect inner(QPoint(device(around.left()), device(around.top())),
+                      QPoint(device(around.right() + 1) - 1, device(around.bottom() + 1) - 1));
+    painter.save();
+    painter.setWorldTransform(QTransform::fromScale(1 / dpr, 1 / dpr));
+    DrawBorder(painter, inner.adjusted(-width, -width, width, width), width, kFocusRing);
+    painter.restore();
 }
 
 // --- Painting -----------------------------------------------------------------
@@ -442,6 +650,11 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
             case ControlKind::TextBox:
                 break;  // real child widgets
         }
+    }
+
+    const QRect focused = FocusedRect();
+    if (!focused.isNull()) {
+        PaintFocusRing(painter, focused);
     }
 }
 

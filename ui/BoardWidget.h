@@ -20,9 +20,11 @@
 #include <vector>
 
 #include "content/Pictures.h"
+#include "keyboard/KeyboardPlay.h"
 #include "model/FormModel.h"
 
 class QHelpEvent;
+class QKeyEvent;
 class QLineEdit;
 
 namespace alkynes {
@@ -54,6 +56,13 @@ class BoardWidget : public QWidget {
     // grade badge sized to its caption).
     QRect PaintRect(const Control& control) const;
 
+    // The board's keyboard play: the focus among the palette tiles and the
+    // slots, moved by the keys and by assistive technology.
+    KeyboardPlay& Keyboard() { return keyboard_; }
+
+    // Where a stop of the keyboard's focus lies on the widget, in pixels.
+    QRect StopPixelRect(Stop stop) const;
+
     QSize sizeHint() const override;
 
   protected:
@@ -63,6 +72,8 @@ class BoardWidget : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     // What was last painted of one windowless control.
@@ -91,6 +102,20 @@ class BoardWidget : public QWidget {
 
     Painted Snapshot(const Control& control) const;
     QRect BadgeRect(const Control& control) const;
+
+    // The keys of the board: true when the key was the board's to use.
+    bool HandleKey(const QKeyEvent& event);
+    // Tab past the last stop or Shift+Tab before the first: the focus goes
+    // on along the window's tab chain, or round the board when nothing
+    // else takes it.
+    void LeaveBoard(bool forward);
+    void KeyboardChanged(const KeyboardChange& change);
+    // What the focus ring surrounds now (the focused stop while the board
+    // has the keyboard's focus, or the focused box), or nothing.
+    QRect FocusedRect() const;
+    // Repaints where the ring was and where it is now.
+    void UpdateFocusRing();
+    void PaintFocusRing(QPainter& painter, const QRect& around) const;
     void PaintFrame(QPainter& painter, const QRect& rect) const;
     void PaintLine(QPainter& painter, const Control& control, const QRect& rect) const;
     void PaintLabel(QPainter& painter, const Control& control, const QRect& rect) const;
@@ -108,6 +133,12 @@ class BoardWidget : public QWidget {
 
     QFont labelFont_;
     QFont badgeFont_;
+
+    KeyboardPlay keyboard_;
+    // The keyboard brought the focus to the board, or has been used on it
+    // since the mouse last was: only then does the ring show.
+    bool ringWanted_ = false;
+    QRect ringPainted_;  // the pixels the ring last covered
 
     QCursor hand_;
     qreal handDpr_ = 0;
