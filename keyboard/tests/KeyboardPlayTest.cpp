@@ -74,20 +74,13 @@ class Keys : public FormFixture {
     }
 
     // The mouse, as the board hands it on.
-    void MousePress(Spot at) {
-        if (play.AdmitPointer(PointerEvent::Press)) {
-            Press(at);
+    void Mouse(PointerEvent event, Spot at) {
+        if (!play.AdmitPointer(event)) {
+            return;
         }
-    }
-    void MouseMove(Spot to) {
-        if (play.AdmitPointer(PointerEvent::Move)) {
-            Move(to);
-        }
-    }
-    void MouseRelease(Spot at) {
-        if (play.AdmitPointer(PointerEvent::Release)) {
-            Release(at);
-        }
+        event == PointerEvent::Press  ? Press(at)
+        : event == PointerEvent::Move ? Move(at)
+                                      : Release(at);
     }
 
     KeyboardPlay play{model()};
@@ -213,18 +206,6 @@ TEST_F(Keys, ActivateOnAFilledSlotReplacesItsPiece) {
     }
 }
 
-TEST_F(Keys, ActivateOnASlotWithNothingCarriedDoesNothing) {
-    Place(5, 0);
-    for (const Stop stop : {Slot(0), Slot(1)}) {
-        play.FocusOn(stop);
-        changes.clear();
-        EXPECT_FALSE(play.Press(BoardKey::Activate));
-        EXPECT_FALSE(model().Dragging());
-        EXPECT_TRUE(changes.empty());
-    }
-    EXPECT_EQ(SlotPiece(0), 5);
-}
-
 TEST_F(Keys, ATileStopKeepsItsCellWhenARestartReshufflesThePalette) {
     play.FocusOn(Tile(2));
     const int before = CompoundAt(2);
@@ -274,61 +255,66 @@ TEST_F(Keys, RemoveTakesThePieceOutOfAFilledSlotLikeADoubleClick) {
     EXPECT_EQ(play.Focus(), Slot(8));
 }
 
-TEST_F(Keys, RemoveElsewhereDoesNothing) {
+// --- Keys with nothing to do --------------------------------------------------------
+
+TEST_F(Keys, KeysWithNothingToDoChangeNothing) {
     Place(0, 3);
     const struct {
         Stop at;
+        BoardKey key;
         bool carrying;
-    } kCases[] = {{Slot(2), false}, {Tile(0), false}, {Slot(3), true}};
+    } kCases[] = {
+        {Slot(3), BoardKey::Activate, false},  // nothing to put down
+        {Slot(2), BoardKey::Cancel, false},    // nothing to send back
+        {Slot(2), BoardKey::Remove, false},    // an empty slot
+        {Tile(0), BoardKey::Remove, false},    // a tile is no placed piece
+        {Slot(3), BoardKey::Remove, true},     // not while a tile is carried
+    };
     for (const auto& c : kCases) {
-        SCOPED_TRACE(::testing::Message() << c.at << (c.carrying ? ", carrying" : ""));
+        SCOPED_TRACE(::testing::Message() << c.at << ", key " << static_cast<int>(c.key));
         if (c.carrying) {
             Carry(1, 0);
         }
         play.FocusOn(c.at);
-        EXPECT_FALSE(play.Press(BoardKey::Remove));
+        changes.clear();
+        EXPECT_FALSE(play.Press(c.key));
+        EXPECT_TRUE(changes.empty());
         EXPECT_EQ(SlotPiece(3), 0);
-        EXPECT_EQ(model().Dragging(), c.carrying) << "no press on the tile, no drop";
+        EXPECT_EQ(model().Dragging(), c.carrying);
     }
     play.Press(BoardKey::Cancel);
 }
 
 // --- Keyboard and mouse in turns ------------------------------------------------------
 
-TEST_F(Keys, AMousePressWhileCarryingFirstSendsTheCarriedTileBack) {
+TEST_F(Keys, WhileCarryingTheMouseMovesNothingAndItsPressSendsTheTileBack) {
     const std::int16_t carried = Carry(6, 2);
-    MousePress(PaletteSpot(1));
+    Mouse(PointerEvent::Move, SlotSpot(9));
+    Mouse(PointerEvent::Release, SlotSpot(9));
+    EXPECT_TRUE(play.Carrying());
+    EXPECT_TRUE(CarriedAt(Slot(2)));
+    Mouse(PointerEvent::Press, PaletteSpot(1));
     EXPECT_FALSE(play.Carrying());
     EXPECT_TRUE(AtCell(carried));
     EXPECT_EQ(board().DragIndex, 1) << "the press then picks up the tile under the mouse";
-    MouseMove(SlotSpot(0));
-    MouseRelease(SlotSpot(0));
+    Mouse(PointerEvent::Move, SlotSpot(0));
+    Mouse(PointerEvent::Release, SlotSpot(0));
     EXPECT_EQ(SlotPiece(0), 1);
     EXPECT_EQ(SlotPiece(2), kEmpty);
-}
-
-TEST_F(Keys, MouseMovesAndReleasesWhileCarryingAreKeptBack) {
-    Carry(6, 2);
-    MouseMove(SlotSpot(9));
-    MouseRelease(SlotSpot(9));
-    EXPECT_TRUE(play.Carrying());
-    EXPECT_TRUE(CarriedAt(Slot(2)));
-    play.Press(BoardKey::Activate);
-    EXPECT_EQ(SlotPiece(2), 6);
     EXPECT_EQ(SlotPiece(9), kEmpty);
 }
 
 TEST_F(Keys, KeysLeaveAMouseDragAlone) {
     Place(8, 5);
-    MousePress(PaletteSpot(3));
-    MouseMove(SlotSpot(4));
+    Mouse(PointerEvent::Press, PaletteSpot(3));
+    Mouse(PointerEvent::Move, SlotSpot(4));
     for (const BoardKey key : {BoardKey::Activate, BoardKey::Remove, BoardKey::Cancel}) {
         play.FocusOn(key == BoardKey::Activate ? Tile(0) : Slot(5));
         EXPECT_FALSE(play.Press(key));
         EXPECT_TRUE(model().Dragging());
     }
     EXPECT_TRUE(play.Press(BoardKey::Next)) << "the focus still moves";
-    MouseRelease(SlotSpot(4));
+    Mouse(PointerEvent::Release, SlotSpot(4));
     EXPECT_EQ(SlotPiece(4), 3);
     EXPECT_EQ(SlotPiece(5), 8);
 }
@@ -337,36 +323,32 @@ TEST_F(Keys, AnInterruptedCarryIsOver) {
     Carry(2, 1);
     model().InterruptDrag();  // the window lost the input
     EXPECT_FALSE(play.Carrying());
-    MousePress(PaletteSpot(5));
-    MouseMove(SlotSpot(10));
-    MouseRelease(SlotSpot(10));
+    Mouse(PointerEvent::Press, PaletteSpot(5));
+    Mouse(PointerEvent::Move, SlotSpot(10));
+    Mouse(PointerEvent::Release, SlotSpot(10));
     EXPECT_EQ(SlotPiece(10), 5) << "the mouse's own drag is not kept back";
 }
 
 // --- What the listeners hear ----------------------------------------------------------
 
 TEST_F(Keys, ListenersHearWhatChanged) {
-    auto heard = [this](bool focus, bool carry, bool board) {
-        EXPECT_EQ(changes.size(), 1u);
-        if (!changes.empty()) {
-            EXPECT_EQ(changes.back().focusMoved, focus);
-            EXPECT_EQ(changes.back().carryChanged, carry);
-            EXPECT_EQ(changes.back().boardChanged, board);
-        }
-        changes.clear();
+    const struct {
+        BoardKey key;
+        bool focus, carry, board;
+    } kSteps[] = {
+        {BoardKey::Next, true, false, false},     // tile 0 to tile 1
+        {BoardKey::Activate, true, true, true},   // picked up, off to slot 0
+        {BoardKey::Down, true, false, true},      // slot 2, the tile follows
+        {BoardKey::Activate, false, true, true},  // put down
     };
-    play.Press(BoardKey::Next);
-    heard(true, false, false);
-    play.Press(BoardKey::Activate);
-    heard(true, true, true);
-    play.Press(BoardKey::Down);
-    heard(true, false, true);
-    play.Press(BoardKey::Activate);
-    heard(false, true, true);
-    play.FocusOn(Tile(0));
-    changes.clear();
-    EXPECT_FALSE(play.Press(BoardKey::Up));
-    EXPECT_TRUE(changes.empty());
+    for (const auto& step : kSteps) {
+        changes.clear();
+        play.Press(step.key);
+        ASSERT_EQ(changes.size(), 1u);
+        EXPECT_EQ(changes[0].focusMoved, step.focus);
+        EXPECT_EQ(changes[0].carryChanged, step.carry);
+        EXPECT_EQ(changes[0].boardChanged, step.board);
+    }
 }
 
 }  // namespace
