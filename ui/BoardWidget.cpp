@@ -444,6 +444,9 @@ bool BoardWidget::HandleKey(const QKeyEvent& event) {
     }
     const bool focusKey =
         *key != BoardKey::Activate && *key != BoardKey::Cancel && *key != BoardKey::Remove;
+    if (!focusKey && event.isAutoRepeat()) {
+        return true;  // a held Space or Delete acts once
+    }
     if (!ringWanted_) {
         ringWanted_ = true;
         UpdateFocusRing();
