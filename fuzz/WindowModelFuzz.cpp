@@ -368,6 +368,12 @@ constexpr EventKind kEvents[] = {
          g.Trace(" " + std::to_string(n));
          g.keys().FocusOn(StopOfNumber(n));
      }},
+    {"activate stop",  // assistive technology's default action on a stop
+     [](Game& g, Script& in) {
+         const int n = in.Byte() % kStops;
+         g.Trace(" " + std::to_string(n));
+         g.keys().Activate(StopOfNumber(n));
+     }},
 };
 
 // Plays the script; returns the first violation with the number of the

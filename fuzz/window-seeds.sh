@@ -15,7 +15,7 @@ seed_bytes() {
 }
 
 # Event rows and aims, as numbered in kEvents and kAims.
-readonly PRESS=0 MOVE=1 RELEASE=2 DBLCLICK=3 INTERRUPT=4 TYPE=5 MENU=6 SHUFFLE=7 KEY=8 FOCUS=9
+readonly PRESS=0 MOVE=1 RELEASE=2 DBLCLICK=3 INTERRUPT=4 TYPE=5 MENU=6 SHUFFLE=7 KEY=8 FOCUS=9 ACTIVATE=10
 # Keys as numbered in BoardKey.
 readonly TAB=0 DOWN=5 SPACE=6 ESCAPE=7 DELETE=8
 readonly AT_CONTROL=0 AT_PALETTE=1 AT_SLOT=2 ANYWHERE=4
@@ -90,4 +90,7 @@ write_window_seeds() {
       "$FOCUS" 4 "$KEY" "$SPACE" "$KEY" "$TAB" "$KEY" "$ESCAPE" \
       "$KEY" "$SPACE" "$PRESS" "$AT_PALETTE" 2 128 128 "$LEFT"
   } > "$dir/seed-keys"
+  # Assistive technology: the tile of palette cell 1 activated, then slot 2
+  # (stop 11), where it is put down.
+  seed_bytes "$ACTIVATE" 1 "$ACTIVATE" 11 > "$dir/seed-activate"
 }
