@@ -23,6 +23,7 @@
 #include "content/Twips.h"
 #include "model/Design.h"
 #include "prerendered/ReadyPictures.h"
+#include "ui/BoardAccessible.h"
 
 namespace alkynes {
 namespace {
@@ -142,6 +143,8 @@ BoardWidget::BoardWidget(FormModel& model, QWidget* parent)
       labelFont_(content::ToFont(design::kLabelFont)),
       badgeFont_(content::ToFont(design::kGradeFont)),
       keyboard_(model) {
+    // What it paints is also told to screen readers (BoardAccessible.h).
+    InstallBoardAccessible();
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The board is the first stop of the window's tab chain; inside it the
     // keys walk the tiles and slots.
@@ -197,6 +200,7 @@ QLineEdit* BoardWidget::CreateBox(int j) {
     box->setPalette(palette);
     box->setText(QString::fromStdString(c.Text));
     box->setHidden(!c.Visible);
+    DescribeCoefficientBox(*box, j);
     // What the student types is the box's text; nothing else reacts.
     connect(box, &QLineEdit::textEdited, this,
             [this, j](const QString& text) { model_.tCoefficient(j).Text = text.toStdString(); });
@@ -242,6 +246,7 @@ void BoardWidget::Refresh() {
     SyncBoxes();
     RepaintChanges();
     UpdateCursor();
+    BoardAccessibleChanged(*this);
 }
 
 void BoardWidget::InterruptDrag() {
@@ -508,6 +513,7 @@ void BoardWidget::KeyboardChanged(const KeyboardChange& change) {
         Refresh();
     }
     UpdateFocusRing();
+    BoardAccessibleChanged(*this);
 }
 
 QRect BoardWidget::StopPixelRect(Stop stop) const {

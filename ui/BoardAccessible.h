@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a screen reader finds on the board.
+//
+// The board paints its tiles, equations, slots, grade badge and method
+// texts itself, so Qt knows nothing of them.  The board's accessible
+// interface gives each of them an object of its own, in reading order: the
+// nine palette tiles as buttons named by their formulas, then the grade
+// badge while it shows, then reaction by reaction its equation, its slots
+// and coefficient boxes from left to right and, after the last reaction of
+// a frame, the frame's method text while it shows.  Names say what the
+// student sees and never which compound belongs where.
+//
+// The board tells this layer when it has brought the screen in step with
+// the model; the layer compares what it would say now with what it said
+// before and sends the events a screen reader needs: a slot's new content,
+// the badge's new grade, objects that appear or leave, and the focus moving
+// among the tiles and slots.
+#pragma once
+
+#include <functional>
+
+class QAccessibleEvent;
+class QWidget;
+
+namespace alkynes {
+
+class BoardWidget;
+
+// Names coefficient box j for assistive technology: whose coefficient it
+// is, counted as the student counts, from 1, and the term it stands before.
+void DescribeCoefficientBox(QWidget& box, int j);
+
+// Gives every BoardWidget the accessible interface of this layer.  Once is
+// enough; further calls do nothing.
+void InstallBoardAccessible();
+
+// Sends the events for what changed on `board` since the last call: names,
+// presence, focus and the carried tile.  Does nothing while no assistive
+// technology listens.
+void BoardAccessibleChanged(BoardWidget& board);
+
+// Hands every event of the board's objects to `observer` too (or to none
+// when it is empty), and sends them even where the platform has no
+// assistive technology to send them to, as on the offscreen platform.
+void ObserveBoardAccessible(std::function<void(QAccessibleEvent&)> observer);
+
+}  // namespace alkynes

@@ -1,0 +1,268 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What a screen reader finds on the board: the objects, their roles and
+// names in reading order, names that never tell the answer, and the events
+// after a drop, a removal, a check, a restart and a move of the focus.
+#include "ui/tests/WindowFixture.h"
+
+#include <QAccessible>
+
+#include <string>
+#include <utility>
+
+#include "keyboard/KeyboardPlay.h"
+#include "ui/BoardAccessible.h"
+
+namespace alkynes::testing {
+namespace {
+
+// Compound k's tile, as speech should read it.
+const char* const kTile[] = {
+    "H 2 O",
+    "Cl C H 2 C H 2 Cl",
+    "Ca C 2",
+    "C H 3 C H 2 C Cl 2 C H 3",
+    "C H 3 C H 2 C H Cl 2",
+    "C H 4",
+    "Ca (O H) 2",
+    "H 2",
+    "Na Cl",
+};
+
+const char* const kEquation[] = {
+    "κενό → (1200 °C ατμός) C H ≡ C H + κενό",
+    "κενό + H 2 O → C H ≡ C H + κενό",
+    "κενό + Na O H → (αλκοολικό διάλυμα) C H ≡ C H + κενό + κενό",
+    "κενό + Na O H → (αλκοολικό διάλυμα) C H 3 C ≡ C H + κενό + κενό",
+    "κενό + Na O H → (αλκοολικό διάλυμα) C H 3 C ≡ C C H 3 + κενό + κενό",
+};
+
+QString SlotName(int s, const char* holds) {
+    const int r = ReactionOfSlot(s);
+    const int place = s - SlotsOfReaction(r).front() + 1;
+    return QStringLiteral("Αντίδραση %1, θέση %2: %3")
+        .arg(r + 1)
+        .arg(place)
+        .arg(QString::fromUtf8(holds));
+}
+
+struct Heard {
+    QAccessible::Event type;
+    QString name;
+};
+
+class AccessibleTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        ObserveBoardAccessible([this](QAccessibleEvent& event) {
+            QAccessibleInterface* iface = event.accessibleInterface();
+            heard_.push_back(
+                {event.type(), iface != nullptr ? iface->text(QAccessible::Name) : QString()});
+        });
+        WindowTest::SetUp();
+        heard_.clear();
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        ObserveBoardAccessible({});
+    }
+
+    QAccessibleInterface* Board() { return QAccessible::queryAccessibleInterface(View()); }
+    std::vector<QAccessibleInterface*> Children() {
+        std::vector<QAccessibleInterface*> children;
+        QAccessibleInterface* board = Board();
+        for (int i = 0; i < board->childCount(); ++i) {
+            children.push_back(board->child(i));
+        }
+        return children;
+    }
+    QAccessibleInterface* Named(const QString& name) {
+        for (QAccessibleInterface* child : Children()) {
+            if (child->text(QAccessible::Name) == name) {
+                return child;
+            }
+        }
+        return nullptr;
+    }
+    // (role, name) of every object, in order.
+    std::vector<std::pair<QAccessible::Role, QString>> Read() {
+        std::vector<std::pair<QAccessible::Role, QString>> read;
+        for (QAccessibleInterface* child : Children()) {
+            read.emplace_back(child->role(), child->text(QAccessible::Name));
+        }
+        return read;
+    }
+    bool HeardThat(QAccessible::Event type, const QString& name) {
+        return std::any_of(heard_.begin(), heard_.end(),
+                           [&](const Heard& h) { return h.type == type && h.name == name; });
+    }
+    int Count(QAccessible::Event type) {
+        return static_cast<int>(std::count_if(heard_.begin(), heard_.end(),
+                                              [&](const Heard& h) { return h.type == type; }));
+    }
+
+    std::vector<Heard> heard_;
+};
+
+TEST_F(AccessibleTest, TheBoardReadsInReadingOrder) {
+    std::vector<std::pair<QAccessible::Role, QString>> expected;
+    for (int cell = 0; cell < 9; ++cell) {
+        const int k =
+            static_cast<int>(std::find(kOrder.begin(), kOrder.end(), cell) - kOrder.begin());
+        expected.emplace_back(QAccessible::Button, QString::fromUtf8(kTile[k]));
+    }
+    for (int r = 0; r < 5; ++r) {
+        expected.emplace_back(QAccessible::Graphic, QString::fromUtf8(kEquation[r]));
+        for (const std::int16_t s : SlotsOfReaction(r)) {
+            expected.emplace_back(QAccessible::Button, SlotName(s, "κενή"));
+        }
+    }
+    EXPECT_EQ(Read(), expected) << "no badge, method text or box before they show";
+}
+
+TEST_F(AccessibleTest, BoxesReadWhoseCoefficientTheyAreBetweenTheSlots) {
+    FillReaction(1);
+    const QString box = QStringLiteral("Συντελεστής της θέσης %1 της αντίδρασης 2");
+    const std::vector<std::pair<QString, QString>> row = {
+        {box.arg(1), "Μπροστά από: θέση 1"}, {SlotName(2, kTile[2]), ""},
+        {box.arg(2), "Μπροστά από: H 2 O"},  {box.arg(3), "Μπροστά από: C H ≡ C H"},
+        {box.arg(4), "Μπροστά από: θέση 2"}, {SlotName(3, kTile[6]), ""},
+    };
+    const std::vector<QAccessibleInterface*> children = Children();
+    const auto equation = std::find_if(children.begin(), children.end(), [](auto* c) {
+        return c->text(QAccessible::Name) == QString::fromUtf8(kEquation[1]);
+    });
+    ASSERT_LT(equation + static_cast<long>(row.size()), children.end());
+    for (std::size_t i = 0; i < row.size(); ++i) {
+        QAccessibleInterface* child = *(equation + 1 + static_cast<long>(i));
+        EXPECT_EQ(child->text(QAccessible::Name), row[i].first) << i;
+        if (!row[i].second.isEmpty()) {
+            EXPECT_EQ(child->role(), QAccessible::EditableText) << i;
+            EXPECT_EQ(child->text(QAccessible::Description), row[i].second) << i;
+        }
+    }
+}
+
+// Right and wrong compounds in slots of every kind: what a slot says never
+// depends on whether its compound is right.
+struct Placed {
+    int slot;
+    int compound;
+    bool right;
+};
+constexpr Placed kPlaced[] = {
+    {0, 5, true},   {0, 7, false},  // a slot with one right compound
+    {5, 8, true},   {5, 0, true},   // the paired slots take either of two
+    {6, 6, false},  {10, 3, true},  // a wrong one in a paired slot, a right one elsewhere
+    {12, 1, false},
+};
+
+TEST_F(AccessibleTest, NamesNeverTellWhereACompoundBelongs) {
+    const QAccessibleInterface* empty = Named(SlotName(11, "κενή"));
+    ASSERT_NE(empty, nullptr);
+    for (const Placed& c : kPlaced) {
+        DragCompound(c.compound, SlotSpot(c.slot));
+        QAccessibleInterface* slot = Named(SlotName(c.slot, kTile[c.compound]));
+        ASSERT_NE(slot, nullptr) << c.slot << " " << c.compound;
+        EXPECT_EQ(slot->role(), empty->role()) << c.slot << " right " << c.right;
+        EXPECT_EQ(slot->text(QAccessible::Description), empty->text(QAccessible::Description));
+        EXPECT_EQ(slot->state(), empty->state()) << c.slot << " right " << c.right;
+    }
+    // Nothing read anywhere names a substance, which the tiles never show.
+    const char* const substances[] = {"νερό",       "μεθάνιο", "ανθρακασβέστιο", "υδρογόνο", "χλωρ",
+                                      "υδροξείδιο", "αιθάνιο", "βουτάνιο",       "προπάνιο"};
+    for (QAccessibleInterface* child : Children()) {
+        const QString said = child->text(QAccessible::Name) + child->text(QAccessible::Description);
+        for (const char* word : substances) {
+            EXPECT_FALSE(said.contains(QString::fromUtf8(word), Qt::CaseInsensitive))
+                << said.toStdString();
+        }
+    }
+}
+
+TEST_F(AccessibleTest, ADropAndARemovalRenameTheSlot) {
+    DragCompound(2, SlotSpot(2));
+    EXPECT_TRUE(HeardThat(QAccessible::NameChanged, SlotName(2, "Ca C 2")));
+    EXPECT_EQ(Count(QAccessible::NameChanged), 1) << "only the slot changed";
+
+    heard_.clear();
+    const Control& piece = Model().ImgMolecular(SlotPiece(2));
+    QTest::mouseDClick(View(), Qt::LeftButton, {}, Middle(piece));
+    Settle();
+    EXPECT_TRUE(HeardThat(QAccessible::NameChanged, SlotName(2, "κενή")));
+}
+
+TEST_F(AccessibleTest, ACheckShowsTheGradeAndTheMethodTextThenARestartTakesThemAway) {
+    FillReaction(0);
+    for (const auto& [j, text] : {std::pair{0, "2"}, {1, "1"}, {2, "3"}}) {
+        Type(j, QString::fromLatin1(text));
+    }
+    heard_.clear();
+    ClickMenu("mnuCheck");
+    const QString grade = QString::fromStdString(Model().LGrade().Text);
+    QAccessibleInterface* badge = Named(grade);
+    ASSERT_NE(badge, nullptr) << grade.toStdString();
+    EXPECT_EQ(badge->role(), QAccessible::StaticText);
+    EXPECT_TRUE(HeardThat(QAccessible::ObjectCreated, grade));
+    EXPECT_TRUE(HeardThat(QAccessible::NameChanged, grade)) << "the new grade is announced";
+    const QString method = QString::fromStdString(Model().Label1(0).Text);
+    ASSERT_NE(Named(method), nullptr);
+    EXPECT_EQ(Named(method)->role(), QAccessible::StaticText);
+
+    heard_.clear();
+    ClickMenu("mnuRestart");
+    EXPECT_EQ(Named(grade), nullptr);
+    EXPECT_EQ(Named(method), nullptr);
+    EXPECT_TRUE(HeardThat(QAccessible::ObjectDestroyed, grade));
+    EXPECT_TRUE(HeardThat(QAccessible::NameChanged, SlotName(0, "κενή")));
+    // The reshuffled palette: every tile says the compound now in its cell.
+    for (int k = 0; k < 9; ++k) {
+        const int cell = State().PaletteOrder[static_cast<std::size_t>(k)];
+        EXPECT_EQ(Children()[static_cast<std::size_t>(cell)]->text(QAccessible::Name),
+                  QString::fromUtf8(kTile[k]));
+    }
+}
+
+TEST_F(AccessibleTest, TheFocusIsHeardOnTheTileOrSlotThatHasIt) {
+    Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    View()->clearFocus();
+    heard_.clear();
+    View()->setFocus(Qt::TabFocusReason);
+    Settle();
+    QAccessibleInterface* focus = Board()->focusChild();
+    ASSERT_NE(focus, nullptr);
+    EXPECT_EQ(focus->role(), QAccessible::Button);
+    EXPECT_TRUE(focus->state().focused);
+    ASSERT_FALSE(heard_.empty());
+    EXPECT_EQ(heard_.back().type, QAccessible::Focus) << "the stop, after the board itself";
+    EXPECT_EQ(heard_.back().name, focus->text(QAccessible::Name));
+
+    heard_.clear();
+    QTest::keyClick(View(), Qt::Key_Right);
+    const int next = Board()->indexOfChild(focus) + 1;
+    EXPECT_TRUE(HeardThat(QAccessible::Focus, Children()[next]->text(QAccessible::Name)));
+    EXPECT_FALSE(focus->state().focused);
+}
+
+TEST_F(AccessibleTest, ItsActionsPlayAsTheKeysDo) {
+    const int compound = 2;
+    QAccessibleInterface* tile = Children()[static_cast<std::size_t>(kOrder[compound])];
+    ASSERT_NE(tile->actionInterface(), nullptr);
+    tile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(View()->Keyboard().Carrying());
+    EXPECT_TRUE(tile->state().pressed) << "the carried tile is down";
+
+    QAccessibleInterface* slot = Named(SlotName(2, "κενή"));
+    ASSERT_NE(slot, nullptr);
+    slot->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(tile->state().pressed);
+    EXPECT_EQ(slot->text(QAccessible::Name), SlotName(2, kTile[compound]));
+    ASSERT_TRUE(slot->actionInterface()->actionNames().contains(QStringLiteral("remove")));
+    slot->actionInterface()->doAction(QStringLiteral("remove"));
+    EXPECT_EQ(slot->text(QAccessible::Name), SlotName(2, "κενή"));
+}
+
+}  // namespace
+}  // namespace alkynes::testing
