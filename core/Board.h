@@ -15,7 +15,7 @@ namespace alkynes {
 class FormModel;
 
 inline constexpr int kSlots = 13;
-inline constexpr int kCompounds = 9;
+inline constexpr int kCompounds = design::kMasterPieces;
 inline constexpr std::int16_t kEmpty = -1;
 
 struct SlotEntry {

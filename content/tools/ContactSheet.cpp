@@ -12,7 +12,11 @@
 #include "content/DrawingApplication.h"
 #include "content/Look.h"
 #include "content/Pictures.h"
+#include "core/AnswerKey.h"
+#include "core/Board.h"
+#include "drag/Placement.h"
 #include "model/Design.h"
+#include "model/FormModel.h"
 
 namespace {
 
@@ -22,10 +26,6 @@ using content::ShownSize;
 
 constexpr int kMargin = 16;
 constexpr int kGap = 10;
-
-// Compound in each slot of the answer key (slots 5, 6 and their kin take
-// sodium chloride and water in either order).
-constexpr std::array<int, 13> kAnswer = {5, 7, 2, 6, 1, 8, 0, 4, 8, 0, 3, 8, 0};
 
 struct Sheet {
     QImage image;
@@ -93,23 +93,17 @@ void Equation(Sheet& sheet, PictureCache& cache, int r, double dpr, bool pieces)
     sheet.painter.fillRect(strip, content::ToColor(design::kFrameFillColor));
     Blit(sheet.painter, QPointF(kMargin, sheet.y), equation);
     if (pieces) {
-        const int first = r < 2 ? 2 * r : 3 * r - 2;
-        const int count = r < 2 ? 2 : 3;
-        for (int i = 0; i < count; ++i) {
-            const int slot = first + i;
-            // Snap positions of the pieces, relative to the picture.
-            const Twips pieceWidth = design::kPieceSize.width;
-            double left = 0;
-            if (r < 2) {
-                left = i == 0 ? 780 : picture->width - pieceWidth - 295;
-            } else {
-                left = i == 0   ? 770
-                       : i == 1 ? 11880 - pieceWidth - 190 - picture->left
-                                : picture->width - pieceWidth - 265;
-            }
-            const double top = picture->height / 2 - design::kPieceSize.height / 2 - 35;
-            const PictureRef compound{PictureKind::Compound,
-                                      static_cast<std::int8_t>(kAnswer[slot])};
+        // Where the drag rules snap each slot's piece, and what the answer
+        // key puts there.
+        static const FormModel form;
+        const auto places = SlotsOfReaction(r);
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const Point at = SlotPosition(form, places[i], 0);
+            const double left = at.Left - picture->left;
+            const double top = at.Top - picture->top;
+            const PictureRef compound{
+                PictureKind::Compound,
+                static_cast<std::int8_t>(kAnswerKey[static_cast<std::size_t>(r)].compounds[i])};
             const QPixmap& piece = cache.Pixmap(compound, ShownSize(compound), dpr);
             Blit(sheet.painter,
                  QPointF(kMargin + left / design::kTwipsPerPixel * dpr,
