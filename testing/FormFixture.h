@@ -116,6 +116,14 @@ class FormFixture : public ::testing::Test {
         }
     }
 
+    // Every reaction filled with its right compounds and coefficients.
+    void AnswerAllRight() {
+        for (int r = 0; r < design::kReactions; ++r) {
+            FillRight(r);
+            Type(r, kRightCoefficients[static_cast<std::size_t>(r)]);
+        }
+    }
+
     void Type(int r, const std::vector<std::string>& texts) {
         const auto boxes = ReactionBoxes(r);
         for (std::size_t i = 0; i < boxes.size(); ++i) {

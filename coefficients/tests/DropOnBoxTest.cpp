@@ -48,10 +48,7 @@ TEST_F(DropOnBox, ADropOnBox2FillsSlot1AndKeepsTheTexts) {
 }
 
 TEST_F(DropOnBox, EveryBoxFillsItsOwnSlotWhereverInTheBoxThePointerIs) {
-    for (int r = 0; r < 5; ++r) {
-        FillRight(r);
-        Type(r, kRightCoefficients[static_cast<std::size_t>(r)]);
-    }
+    AnswerAllRight();
     for (int j = 0; j < 22; ++j) {
         const Control& box = model().tCoefficient(j);
         const Spot corners[] = {{box.Left, box.Top},

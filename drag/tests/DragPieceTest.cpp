@@ -51,10 +51,7 @@ TEST_F(DragStart, EveryButtonStartsADrag) {
 }
 
 TEST_F(DragStart, EveryDragStartHidesTheGradeAndTheMethodTexts) {
-    for (int r = 0; r < 5; ++r) {
-        FillRight(r);
-        Type(r, kRightCoefficients[static_cast<std::size_t>(r)]);
-    }
+    AnswerAllRight();
     form.mnuCheck_Click();
     ASSERT_TRUE(model().LGrade().Visible);
     ASSERT_TRUE(model().Label1(0).Visible && model().Label1(1).Visible &&

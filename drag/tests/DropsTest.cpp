@@ -177,10 +177,7 @@ TEST_F(DragEnd, AnInterruptedDragLeavesNoStrandedPiece) {
 class Removal : public FormFixture {
   protected:
     void SetUp() override {
-        for (int r = 0; r < 5; ++r) {
-            FillRight(r);
-            Type(r, kRightCoefficients[static_cast<std::size_t>(r)]);
-        }
+        AnswerAllRight();
         form.mnuCheck_Click();
         ASSERT_EQ(model().LGrade().Text, "100%");
         ASSERT_TRUE(model().LGrade().Visible);

@@ -49,10 +49,7 @@ TEST_F(Form1Test, LoadShowsTheStartingPositionWithTheShuffledPalette) {
 }
 
 TEST_F(Form1Test, RestartReturnsToTheStartingPositionWithANewOrder) {
-    for (int r = 0; r < 5; ++r) {
-        FillRight(r);
-        Type(r, kRightCoefficients[static_cast<std::size_t>(r)]);
-    }
+    AnswerAllRight();
     form.mnuCheck_Click();
     ASSERT_TRUE(model().LGrade().Visible);
 
