@@ -6,11 +6,13 @@ a private accessibility bus, judged only from what a screen reader reads
 through AT-SPI and driven only with X key events (xdotool).
 
 Usage:
-  a11y_test.py PROGRAM            the checks that hold today: the window,
-                                  its menu, the about window's links
+  a11y_test.py PROGRAM            the window, its menu, the about window's
+                                  links
   a11y_test.py PROGRAM --full     also the board's tree (tiles, slots, badge,
-                                  nothing revealing the answer) and a whole
-                                  game played from the keyboard up to 100%
+                                  nothing revealing the answer), a whole game
+                                  played from the keyboard up to 100%, and
+                                  what a screen reader hears meanwhile (the
+                                  focus, a slot's new content, the grade)
   a11y_test.py PROGRAM --dump [--keys "Tab Tab space"]
                                   prints the program's accessibility tree
                                   (role, name, description, states), after
@@ -165,6 +167,48 @@ def focused_node(nodes):
         if node.focused and (found is None or node.depth > found.depth):
             found = node
     return found
+
+
+class Ears:
+    """What a screen reader hears of the program: the focus moving and names
+    changing, as (event, role, name) in the order they came.  The events
+    reach this script through the GLib main context, which `hear` runs."""
+
+    EVENTS = ("focus:", "object:property-change:accessible-name")
+
+    def __init__(self):
+        import pyatspi
+        self.pyatspi = pyatspi
+        self.heard = []
+        for event in self.EVENTS:
+            pyatspi.Registry.registerEventListener(self.on_event, event)
+        self.hear(0.5)  # the program learns that someone listens
+
+    def on_event(self, event):
+        try:
+            self.heard.append((event.type, event.source.getRoleName(), event.source.name or ""))
+        except Exception:  # noqa: BLE001  gone from the bus meanwhile
+            pass
+
+    def hear(self, seconds):
+        from gi.repository import GLib
+        context = GLib.MainContext.default()
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            while context.pending():
+                context.iteration(False)
+            time.sleep(0.02)
+
+    def heard_that(self, wanted, what, session, timeout=5):
+        """Waits until an event satisfying `wanted` has been heard."""
+        def probe():
+            self.hear(0.1)
+            return next((h for h in self.heard if wanted(*h)), None)
+        return session.wait_for(probe, "a screen reader to hear %s" % what, timeout)
+
+    def stop(self):
+        for event in self.EVENTS:
+            self.pyatspi.Registry.deregisterEventListener(self.on_event, event)
 
 
 # --- the session: X, the buses, the program --------------------------------
@@ -434,6 +478,9 @@ def check_about_links(session):
     session.wait_for(lambda: not any(n.depth == 1 and n.name == ABOUT_TITLE for n in session.nodes()),
                      "the about window to close")
     print("ok - Escape closes the about window")
+    # With no window manager here, nothing gives the main window the input
+    # back once the about window has gone; a desktop would.
+    session.key_focus(session.wid)
 
 
 def check_board_tree(session):
@@ -476,11 +523,17 @@ def holding(session, name):
 
 
 def play_by_keyboard(session):
+    ears = Ears()
     # The first slot: Escape ends a carry with nothing placed, Delete and
     # BackSpace take a placed tile out again.
     prefix = slot_prefix(*slot_places()[0])
     tile = TILES[RIGHT_COMPOUND[0]]
     put(session, tile, prefix, drop="Escape")
+    ears.heard_that(lambda event, role, name: event.startswith("focus") and name == tile,
+                    "the focus on the tile %r" % tile, session)
+    ears.heard_that(lambda event, role, name: event.startswith("focus") and
+                    name == prefix + EMPTY, "the focus on the slot %r" % (prefix + EMPTY), session)
+    print("ok - a screen reader hears the focus reach the tile and then the slot", flush=True)
     time.sleep(0.5)
     names = [n.name for n in session.nodes()]
     check(prefix + EMPTY in names and sorted(set(TILES) & set(names)) == sorted(TILES),
@@ -488,6 +541,8 @@ def play_by_keyboard(session):
     for remove in ("Delete", "BackSpace"):
         put(session, tile, prefix)
         holding(session, prefix + tile)
+        ears.heard_that(lambda event, role, name: event.endswith("accessible-name") and
+                        name == prefix + tile, "the slot's new content %r" % tile, session)
         session.focus_on(lambda f: f.name == prefix + tile, "the filled slot %r" % prefix)
         session.key(remove)
         holding(session, prefix + EMPTY)
@@ -514,6 +569,10 @@ def play_by_keyboard(session):
                              "a grade of 100%")
     check(badge.role in ("label", "static"),
           "after Έλεγχος the grade badge reads 100%% as static text (%s)" % badge)
+    ears.heard_that(lambda event, role, name: event.endswith("accessible-name") and
+                    name == "100%", "the new grade", session)
+    print("ok - a screen reader hears the new grade", flush=True)
+    ears.stop()
     names = [n.name for n in session.nodes()]
     check(all(slot_prefix(r, n) + TILES[RIGHT_COMPOUND[s]] in names
               for s, (r, n) in enumerate(slot_places())),
