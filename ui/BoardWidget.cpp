@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -42,6 +41,23 @@ const QColor kBoxText = content::ToColor(design::kBoxForeColor);
 constexpr int kFrameBorderWidth = design::kFrameBorderPixels;
 constexpr int kBadgeBorderWidth = design::kGradeBorderPixels;
 constexpr int kBadgePadding = 2;
+
+// The most a coefficient box holds: the classic limit of a single-line text
+// box, and Qt's own default.  A paste is cut there.
+constexpr int kBoxMaxLength = 32767;
+
+// A line edit's undo history keeps a step for every character typed,
+// pasted or pasted over, and never lets go of it: giant pastes, one after
+// another, would grow it without end.  Past this length (far more than any
+// coefficient) a box forgets its history after each edit.
+constexpr int kUndoableLength = 64;
+
+// Drops the undo history of `box`, keeping its text and cursor.
+void ForgetHistory(QLineEdit* box) {
+    const int cursor = box->cursorPosition();
+    box->setText(box->text());
+    box->setCursorPosition(cursor);
+}
 
 // The keyboard's focus ring: a dark blue (relative luminance 0.065), with a
 // contrast of 6.6:1 against the tiles' and blanks' pure green, 8.5:1
@@ -194,7 +210,7 @@ QLineEdit* BoardWidget::CreateBox(int j) {
     box->setGeometry(twips::ToPixelGrid(DesignRect(c)));
     box->setAlignment(Qt::AlignCenter);
     box->setFrame(true);
-    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setMaxLength(kBoxMaxLength);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Text, kBoxText);
     box->setPalette(palette);
@@ -202,8 +218,14 @@ QLineEdit* BoardWidget::CreateBox(int j) {
     box->setHidden(!c.Visible);
     DescribeCoefficientBox(*box, j);
     // What the student types is the box's text; nothing else reacts.
-    connect(box, &QLineEdit::textEdited, this,
-            [this, j](const QString& text) { model_.tCoefficient(j).Text = text.toStdString(); });
+    connect(box, &QLineEdit::textEdited, this, [this, j, box](const QString& text) {
+        model_.tCoefficient(j).Text = text.toStdString();
+        if (text.size() > kUndoableLength) {
+            // Once the line edit has finished the edit it is reporting.
+            QMetaObject::invokeMethod(
+                box, [box] { ForgetHistory(box); }, Qt::QueuedConnection);
+        }
+    });
 
     // Tab walks the boxes made so far in the order of their tab positions.
     std::vector<int> byTab;
