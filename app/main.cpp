@@ -2,24 +2,90 @@
 // alkynes.  The program opens its one main window and runs until that
 // window is closed.
 #include <QApplication>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 #include "app/QuitAfterFirstFrame.h"
+#include "content/Twips.h"
 #include "info/Commands.h"
 #include "ui/BoardWidget.h"
 #include "ui/Form1Window.h"
 #include "content/Artwork.h"
 #include "translations/Translations.h"
 
+namespace {
+
+// Reads the program's own options (Qt's, such as -platform, were taken by
+// QApplication already): --help and --version answer and end the program,
+// and --scale gives the zoom the window is wanted at.  A factor that is no
+// number in the allowed range ends the program with a message.
+std::optional<qreal> ReadOptions(const QApplication& app) {
+    using alkynes::twips::kLargestZoom;
+    using alkynes::twips::kSmallestZoom;
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QString::fromUtf8("Παρασκευές αλκινίων: άσκηση οργανικής χημείας για το λύκειο."));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QString::fromUtf8("Δείχνει αυτή τη βοήθεια."));
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QString::fromUtf8("Δείχνει την έκδοση του προγράμματος."));
+    const QCommandLineOption scale(
+        QStringLiteral("scale"),
+        QString::fromUtf8("Μεγεθύνει όλο το παράθυρο κατά τον συντελεστή, από %1 έως %2 "
+                          "(π.χ. 1.5). Αν το παράθυρο δεν χωράει τότε στην οθόνη, "
+                          "ο συντελεστής μικραίνει όσο χρειάζεται.")
+            .arg(kSmallestZoom)
+            .arg(kLargestZoom),
+        QString::fromUtf8("συντελεστής"));
+    parser.addOptions({help, version, scale});
+    parser.process(app);  // an unknown option ends the program here
+    if (parser.isSet(help)) {
+        parser.showHelp(EXIT_SUCCESS);
+    }
+    if (parser.isSet(version)) {
+        parser.showVersion();
+    }
+    if (!parser.isSet(scale)) {
+        return std::nullopt;
+    }
+    // The decimal comma of the Greek keyboard is taken as well.
+    QString text = parser.value(scale).trimmed();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool number = false;
+    const double factor = text.toDouble(&number);
+    if (!number || !std::isfinite(factor) || factor < kSmallestZoom || factor > kLargestZoom) {
+        std::fprintf(stderr, "%s\n",
+                     QString::fromUtf8("alkynes: ο συντελεστής του --scale είναι αριθμός από "
+                                       "%1 έως %2, όχι «%3».")
+                         .arg(kSmallestZoom)
+                         .arg(kLargestZoom)
+                         .arg(parser.value(scale))
+                         .toLocal8Bit()
+                         .constData());
+        std::exit(EXIT_FAILURE);
+    }
+    return factor;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     alkynes::translations::Install(app);  // before any widget shows a Qt text
     QApplication::setApplicationName(QStringLiteral("alkynes"));
     QApplication::setApplicationVersion(QStringLiteral(ALKYNES_VERSION));
+    const std::optional<qreal> zoom = ReadOptions(app);
     // The desktop entry's name: on Wayland the window gets its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ALKYNES_APP_ID));
     QApplication::setWindowIcon(alkynes::content::WindowIcon());
 
     alkynes::Form1Window window;  // loads the exercise before it is shown
+    window.SetWantedZoom(zoom);
     QObject::connect(&window, &alkynes::Form1Window::helpRequested, &window,
                      [&window] { alkynes::info::mnuHelp_Click(&window); });
     QObject::connect(&window, &alkynes::Form1Window::sheetRequested, &window,

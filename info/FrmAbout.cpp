@@ -384,7 +384,16 @@ void FrmAbout::CentreOnScreen() {
     if (screen == nullptr) {
         return;
     }
-    window_->move(CentredTopLeft(window_->frameGeometry().size(), screen->geometry()));
+    // The window is laid out at the main window's zoom, which fits the
+    // screen; where even that is too large, its title bar and top-left
+    // corner stay on the screen.
+    const QSize outer = window_->frameGeometry().size();
+    const QRect room = screen->availableGeometry();
+    if (outer.width() <= room.width() && outer.height() <= room.height()) {
+        window_->move(CentredTopLeft(outer, screen->geometry()));
+    } else {
+        window_->move(room.topLeft());
+    }
 }
 
 void FrmAbout::cmdClose_Click() {

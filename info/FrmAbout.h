@@ -51,7 +51,8 @@ class FrmAbout {
     void logo2_Click();     // the maker's page of free programs
 
     // Puts the window's outer rectangle (frame included, as far as the
-    // window system has told it) in the middle of its screen.
+    // window system has told it) in the middle of its screen, or, where it
+    // does not fit the screen's available area, at that area's top-left.
     void CentreOnScreen();
 
   private:

@@ -36,11 +36,12 @@ const QColor kBadgeBack = content::ToColor(design::kGradeBackColor);
 const QColor kBadgeText = content::ToColor(design::kGradeForeColor);
 const QColor kBoxText = content::ToColor(design::kBoxForeColor);
 
-// Widths in pixels: the frames' solid border, the badge's single border and
-// the room the badge leaves beside its caption.
-constexpr int kFrameBorderWidth = design::kFrameBorderPixels;
-constexpr int kBadgeBorderWidth = design::kGradeBorderPixels;
-constexpr int kBadgePadding = 2;
+// Widths in pixels at zoom 1: the frames' solid border, the badge's single
+// border and the room the badge leaves beside its caption.  They grow and
+// shrink with the zoom like everything else on the board.
+constexpr int kFrameBorderPixels = design::kFrameBorderPixels;
+constexpr int kBadgeBorderPixels = design::kGradeBorderPixels;
+constexpr int kBadgePaddingPixels = 2;
 
 // The most a coefficient box holds: the classic limit of a single-line text
 // box, and Qt's own default.  A paste is cut there.
@@ -173,8 +174,37 @@ BoardWidget::BoardWidget(FormModel& model, QWidget* parent)
     // with fonts of their own), so it is resolved once, not 22 times.
     setFont(content::ToFont(design::kBoxFont));
     boxes_.assign(design::kBoxes, nullptr);
-    // The pictures at the window's own sizes were rendered by the build.
-    cache_.UseReady(content::ReadyPictures());
+    UseReadyPictures();
+}
+
+// The pictures at the window's own sizes, zoom 1, were rendered by the
+// build; at another zoom they are drawn at the sizes they get.
+void BoardWidget::UseReadyPictures() {
+    cache_.Clear();
+    if (twips::Zoom() == 1) {
+        cache_.UseReady(content::ReadyPictures());
+    } else {
+        cache_.UseReady({});
+    }
+}
+
+void BoardWidget::ApplyZoom() {
+    labelFont_ = content::ToFont(design::kLabelFont);
+    badgeFont_ = content::ToFont(design::kGradeFont);
+    setFont(content::ToFont(design::kBoxFont));
+    UseReadyPictures();
+    for (int j = 0; j < design::kBoxes; ++j) {
+        if (QLineEdit* box = boxes_[static_cast<std::size_t>(j)]) {
+            box->setGeometry(twips::ToPixelGrid(DesignRect(model_.tCoefficient(j))));
+        }
+    }
+    setFixedSize(sizeHint());
+    // Every control lies elsewhere now: all is painted afresh.
+    painted_.assign(painted_.size(), Painted{});
+    paintedOrder_.clear();
+    handDpr_ = 0;
+    update();
+    Refresh();
 }
 
 BoardWidget::~BoardWidget() {
@@ -343,7 +373,9 @@ void BoardWidget::UpdateCursor() {
         // The drag icon stays at the pointer wherever it goes, over the text
         // boxes and outside the window too.
         if (dragging) {
-            QGuiApplication::setOverrideCursor(QCursor(content::DragIconPixmap(dpr)));
+            // Drawn for the zoom too, as large as the board's other pictures.
+            QGuiApplication::setOverrideCursor(
+                QCursor(content::DragIconPixmap(dpr * twips::Zoom())));
         } else {
             QGuiApplication::restoreOverrideCursor();
         }
@@ -358,10 +390,11 @@ void BoardWidget::UpdateCursor() {
             model_.ControlAt(static_cast<Twips>(pointer_.x()), static_cast<Twips>(pointer_.y()));
         overPiece = hit && hit->name == ControlName::ImgMolecular;
     }
-    if (overPiece && (!handShown_ || handDpr_ != dpr)) {
-        if (handDpr_ != dpr) {
-            hand_ = content::HandCursor(dpr);
-            handDpr_ = dpr;
+    const qreal handRatio = dpr * twips::Zoom();
+    if (overPiece && (!handShown_ || handDpr_ != handRatio)) {
+        if (handDpr_ != handRatio) {
+            hand_ = content::HandCursor(handRatio);
+            handDpr_ = handRatio;
         }
         setCursor(hand_);
     } else if (!overPiece && handShown_) {
@@ -598,7 +631,8 @@ QRect BoardWidget::PaintRect(const Control& c) const {
         const QRectF span =
             QRectF(QPointF(c.Left, c.Top), QPointF(c.Left + c.Width, c.Top + c.Height))
                 .normalized();
-        return twips::ToPixelGrid(span).adjusted(0, 0, 1, 1);  // one pixel wide
+        const int width = twips::ZoomedPixels(1);  // one pixel wide at zoom 1
+        return twips::ToPixelGrid(span).adjusted(0, 0, width, width);
     }
     return twips::ToPixelGrid(DesignRect(c));
 }
@@ -608,9 +642,10 @@ QRect BoardWidget::PaintRect(const Control& c) const {
 // stays right-aligned where "100%" would end.
 QRect BoardWidget::BadgeRect(const Control& c) const {
     const QFontMetrics metrics(badgeFont_);
+    const int border = twips::ZoomedPixels(kBadgeBorderPixels);
     const int width = metrics.horizontalAdvance(QString::fromStdString(c.Text)) +
-                      2 * (kBadgeBorderWidth + kBadgePadding);
-    const int height = metrics.height() + 2 * kBadgeBorderWidth;
+                      2 * (border + twips::ZoomedPixels(kBadgePaddingPixels));
+    const int height = metrics.height() + 2 * border;
     const QRect design = twips::ToPixelGrid(DesignRect(c));
     return QRect(design.left() + design.width() - width, design.top(), width, height);
 }
@@ -691,7 +726,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 
 void BoardWidget::PaintFrame(QPainter& painter, const QRect& rect) const {
     painter.fillRect(rect, kFrameFill);
-    DrawBorder(painter, rect, kFrameBorderWidth, kFrameBorder);
+    DrawBorder(painter, rect, twips::ZoomedPixels(kFrameBorderPixels), kFrameBorder);
 }
 
 void BoardWidget::PaintLine(QPainter& painter, const Control& c, const QRect& rect) const {
@@ -701,7 +736,7 @@ void BoardWidget::PaintLine(QPainter& painter, const Control& c, const QRect& re
         return;
     }
     painter.save();
-    painter.setPen(QPen(colour, 1));
+    painter.setPen(QPen(colour, twips::ZoomedPixels(1)));
     painter.drawLine(twips::ToPixels(QPointF(c.Left, c.Top)),
                      twips::ToPixels(QPointF(c.Left + c.Width, c.Top + c.Height)));
     painter.restore();
@@ -717,11 +752,12 @@ void BoardWidget::PaintLabel(QPainter& painter, const Control& c, const QRect& r
 
 void BoardWidget::PaintBadge(QPainter& painter, const Control& c, const QRect& rect) const {
     painter.fillRect(rect, kBadgeBack);
-    DrawBorder(painter, rect, kBadgeBorderWidth, palette().color(QPalette::Text));
+    const int border = twips::ZoomedPixels(kBadgeBorderPixels);
+    DrawBorder(painter, rect, border, palette().color(QPalette::Text));
     painter.setPen(kBadgeText);
     painter.setFont(badgeFont_);
-    const int inset = kBadgeBorderWidth + kBadgePadding;
-    painter.drawText(rect.adjusted(inset, kBadgeBorderWidth, -inset, -kBadgeBorderWidth),
+    const int inset = border + twips::ZoomedPixels(kBadgePaddingPixels);
+    painter.drawText(rect.adjusted(inset, border, -inset, -border),
                      Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(c.Text));
 }
 

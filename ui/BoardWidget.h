@@ -48,6 +48,10 @@ class BoardWidget : public QWidget {
     // on the bare window.  Does nothing when no drag is under way.
     void InterruptDrag();
 
+    // Lays the board out again after the zoom changed (twips::SetZoom): its
+    // size, fonts, boxes and pictures, and paints it afresh.
+    void ApplyZoom();
+
     // Coefficient box j (0 to 21), the line edit that stands for
     // tCoefficient(j).
     QLineEdit* Box(int j);
@@ -86,6 +90,7 @@ class BoardWidget : public QWidget {
     };
 
     QLineEdit* CreateBox(int j);
+    void UseReadyPictures();
     void SyncBoxes();
     void RepaintChanges();
     void UpdateCursor();

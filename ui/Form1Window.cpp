@@ -14,9 +14,13 @@
 #include <QStyleOption>
 #include <QWindow>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "ui/BoardWidget.h"
 #include "content/Artwork.h"
 #include "content/Fonts.h"
+#include "content/Twips.h"
 #include "model/Design.h"
 
 namespace alkynes {
@@ -124,23 +128,77 @@ void Form1Window::Command(void (MenuEvents::*click)()) {
     }
 }
 
-// The window starts centred on its screen, frame included where the
-// platform already knows the frame.
-void Form1Window::CentreOnScreen() {
+void Form1Window::SetWantedZoom(std::optional<qreal> zoom) {
+    wantedZoom_ = zoom;
+    ApplyZoom(zoom.value_or(1));
+}
+
+void Form1Window::ApplyZoom(qreal zoom) {
+    if (zoom == twips::Zoom()) {
+        return;
+    }
+    twips::SetZoom(zoom);
+    board_->ApplyZoom();
+    // The menu bar's texts follow from the toolkit's own menu font.
+    QMenuBar* bar = menuBar();
+    QFont font = QApplication::font(bar);
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, qRound(font.pixelSize() * zoom)));
+    } else {
+        font.setPointSizeF(font.pointSizeF() * zoom);
+    }
+    bar->setFont(font);
+    layout()->activate();
+    adjustSize();
+}
+
+QSize Form1Window::OuterSize() const {
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    return size().grownBy(frame);
+}
+
+void Form1Window::FitToScreen() {
     const QScreen* where = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     if (where == nullptr) {
         return;
     }
-    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(),
-                             where->availableGeometry())
-             .topLeft());
+    const QRect room = where->availableGeometry();
+    // The offscreen platform draws for tests and measurements; its screen
+    // stands for no display anyone looks at, so the zoom stays as asked.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        const qreal wanted = wantedZoom_.value_or(1);
+        const qreal zoom = twips::FitZoom(wanted, room.size(), [this](qreal z) {
+            ApplyZoom(z);
+            return OuterSize();
+        });
+        ApplyZoom(zoom);
+        if (wantedZoom_ && zoom < wanted && zoom != toldZoom_) {
+            toldZoom_ = zoom;
+            std::fprintf(stderr, "%s\n",
+                         QString::fromUtf8("alkynes: με --scale %1 το παράθυρο δεν χωράει στην "
+                                           "οθόνη (%2×%3)· ανοίγει με --scale %4.")
+                             .arg(wanted)
+                             .arg(room.width())
+                             .arg(room.height())
+                             .arg(zoom)
+                             .toLocal8Bit()
+                             .constData());
+        }
+    }
+    fittedFrame_ = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    const QSize outer = OuterSize();
+    if (outer.width() <= room.width() && outer.height() <= room.height()) {
+        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, outer, room).topLeft());
+    } else {
+        move(room.topLeft());
+    }
 }
 
 void Form1Window::showEvent(QShowEvent* event) {
     if (!placed_) {
         placed_ = true;
         windowHandle()->installEventFilter(this);
-        CentreOnScreen();
+        FitToScreen();
     }
     QMainWindow::showEvent(event);
 }
@@ -165,9 +223,23 @@ bool Form1Window::event(QEvent* event) {
 // Qt tells the window and then releases that mouse where the finger last
 // was, which would drop the tile there: the drag ends first, like a lost
 // grab, so the release finds none.
+//
+// Under a window manager the frame around the window is known only once
+// the window is on the screen: if the window does not fit with it, the
+// fit is made again then.
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::TouchCancel && watched == windowHandle() && board_ != nullptr) {
-        board_->InterruptDrag();
+    if (watched == windowHandle()) {
+        if (event->type() == QEvent::TouchCancel && board_ != nullptr) {
+            board_->InterruptDrag();
+        } else if (event->type() == QEvent::Expose && windowHandle()->isExposed() &&
+                   windowHandle()->frameMargins() != fittedFrame_) {
+            const QScreen* where = screen();
+            const QSize outer = OuterSize();
+            if (where != nullptr && (outer.width() > where->availableGeometry().width() ||
+                                     outer.height() > where->availableGeometry().height())) {
+                FitToScreen();
+            }
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -7,7 +7,10 @@
 
 #include <QMainWindow>
 
+#include <QMargins>
+
 #include <memory>
+#include <optional>
 
 #include "core/Random.h"
 #include "form1/Form1.h"
@@ -35,6 +38,18 @@ class Form1Window : public QMainWindow {
     // The menu bar item of the given control name ("mnuHelp", ...), or null.
     QAction* MenuItem(const char* name) const;
 
+    // The zoom the whole window is wanted at (the --scale option), applied
+    // at once; none means zoom 1.  FitToScreen may reduce it.
+    void SetWantedZoom(std::optional<qreal> zoom);
+
+    // The one place that decides the window's zoom and where it lies, run
+    // when it is first shown: the zoom wanted where the window then fits
+    // its screen's available area, else the largest that fits, not below
+    // half size (saying so on stderr when a wanted zoom was reduced); the
+    // window centred in that area, or where even half size does not fit,
+    // its top-left corner, title bar and menu bar at the area's top-left.
+    void FitToScreen();
+
   signals:
     // The information commands of the menu; whoever shows help, opens the
     // worksheet or shows the about window connects here.
@@ -54,13 +69,18 @@ class Form1Window : public QMainWindow {
   private:
     void CreateMenu();
     void Command(void (MenuEvents::*click)());
-    void CentreOnScreen();
+    void ApplyZoom(qreal zoom);
+    // The window's size with its frame, as far as the platform knows it.
+    QSize OuterSize() const;
     void EndApplication();
 
     Form1 form_;
     BoardWidget* board_ = nullptr;
     bool ending_ = false;
     bool placed_ = false;
+    std::optional<qreal> wantedZoom_;
+    qreal toldZoom_ = 0;    // the reduced zoom last reported on stderr
+    QMargins fittedFrame_;  // the frame FitToScreen last counted with
 };
 
 }  // namespace alkynes

@@ -61,6 +61,10 @@ RIGHT_COMPOUND = [5, 7, 2, 6, 1, 8, 0, 4, 8, 0, 3, 8, 0]
 RIGHT_COEFFICIENTS = [["2", "1", "3"], ["1", "2", "1", "1"], ["1", "2", "1", "2", "2"],
                       ["1", "2", "1", "2", "2"], ["1", "2", "1", "2", "2"]]
 MIDDLE_SLOT_END = 11880
+# The last two slots of reactions 2 to 4 take compounds 8 and 0 in either
+# order.
+PARTNER = {5: 6, 6: 5, 8: 9, 9: 8, 11: 12, 12: 11}
+PAIR_COMPOUNDS = (8, 0)
 # Where a placed piece lies: its left edge from the picture's left (first
 # slot) or its right edge's gap to the picture's right (last slot), and the
 # left edge of a middle slot's piece; its top below the picture's top.
@@ -212,6 +216,20 @@ class App:
         f = self.zoom * self.scale / TWIPS_PER_PIXEL
         return self.ox + tx * f, self.oy + ty * f
 
+    def twips(self, x, y):
+        f = self.zoom * self.scale / TWIPS_PER_PIXEL
+        return (x - self.ox) / f, (y - self.oy) / f
+
+    def outside(self, distance):
+        """A screen point `distance` pixels out of the window: beside it
+        where there is room, else below it, else to its left."""
+        x, y, w, h = self.win
+        for spot in ((x + w + distance, y + h // 2), (x + w // 2, y + h + distance),
+                     (x - distance, y + h // 2)):
+            if self.on_screen(*spot):
+                return spot
+        raise Failure("no room on the screen outside the window")
+
     def press_return(self, wid):
         """Gives `wid` the keyboard focus and presses Return in it."""
         self.xdotool("windowfocus", "--sync", wid)
@@ -223,6 +241,19 @@ class App:
     def shot(self):
         self.settle()
         return Screen(self.env)
+
+    def checked_shot(self):
+        """The screen once a check has shown its badge and the window has
+        stopped changing: on a loaded machine the repaint may lag."""
+        last = None
+        deadline = time.time() + 10
+        while time.time() < deadline:
+            screen = self.shot()
+            if (last is not None and screen.pixels == last.pixels
+                    and self.fraction(screen, GRADE, RED) > 0.2):
+                return screen
+            last = screen
+        raise Failure("the check showed no badge")
 
     def move(self, tx, ty):
         x, y = self.px(tx, ty)
@@ -289,29 +320,24 @@ class App:
         return sum(close(screen.at(x, y), RED) for x in range(int(x0), int(x1) + 1))
 
     def menu_items(self, screen):
-        """The x centres of the menu bar's items, found from its text."""
+        """The x centres of the menu bar's seven items, found from its text:
+        the runs of columns with ink, split at the six widest gaps (the
+        gaps between items are wider than those between words)."""
         x0, _, w, _ = self.win
         band_top = self.menu_top
         band_bottom = int(self.oy)
-        columns = []
+        runs = []
         for x in range(x0, x0 + w):
-            dark = any(sum(screen.at(x, y)) < 300 for y in range(band_top, band_bottom))
-            columns.append(dark)
-        items = []
-        start = None
-        gap = 0
-        for i, dark in enumerate(columns + [False] * 20):
-            if dark:
-                if start is None:
-                    start = i
-                gap = 0
-                end = i
-            elif start is not None:
-                gap += 1
-                if gap > 7 * self.scale:
-                    items.append((x0 + (start + end) / 2.0))
-                    start = None
-        return items
+            if any(sum(screen.at(x, y)) < 500 for y in range(band_top, band_bottom)):
+                if runs and runs[-1][1] == x - 1:
+                    runs[-1][1] = x
+                else:
+                    runs.append([x, x])
+        if len(runs) < 7:
+            return [(a + b) / 2.0 for a, b in runs]
+        gaps = sorted(range(1, len(runs)), key=lambda i: runs[i][0] - runs[i - 1][1])[-6:]
+        bounds = [0] + sorted(gaps) + [len(runs)]
+        return [(runs[a][0] + runs[b - 1][1]) / 2.0 for a, b in zip(bounds, bounds[1:])]
 
     def click_menu(self, index):
         items = self.menu_items(self.shot())
@@ -338,6 +364,8 @@ def check_placement(app):
     check(app.on_screen(x, y), "the window's top-left corner (%d, %d) is on the screen" % (x, y))
     check(x + w <= sw and y + h <= sh,
           "the whole window (%dx%d at zoom %.2f) fits the %dx%d screen" % (w, h, app.zoom, sw, sh))
+    check(abs(x + w / 2.0 - sw / 2.0) <= 1 and abs(y + h / 2.0 - sh / 2.0) <= 1,
+          "the window is centred on the screen")
     items = app.menu_items(app.shot())
     check(len(items) == 7 and all(app.on_screen(i, app.menu_top) for i in items),
           "the seven menu items are on the screen")
@@ -363,15 +391,9 @@ def check_overshoot(app):
     jump 30 pixels outside the window (beside it where there is room, else
     below it) and over the menu bar, come back onto the rightmost slot of
     reaction 2, release: the slot holds the tile."""
-    x, y, w, h = app.win
+    x, _, w, _ = app.win
     s = 6
-    jump = 30 * app.scale
-    if app.on_screen(x + w + jump, y + h // 2):
-        outside = (x + w + jump, y + h // 2)
-    elif app.on_screen(x + w // 2, y + h + jump):
-        outside = (x + w // 2, y + h + jump)
-    else:
-        outside = (x - jump, y + h // 2)
+    outside = app.outside(30 * app.scale)
     menu = (x + w // 2, (app.menu_top + app.oy) / 2)
     cell = CELLS[0]
     grab = (cell[0] + PIECE_W / 2, cell[1] + PIECE_H / 2)
@@ -394,7 +416,7 @@ def short_game(app, scale):
     before = app.shot()
     cell = CELLS[0]
     grab = (cell[0] + PIECE_W / 2, cell[1] + PIECE_H / 2)
-    outside = (-1200, 4000)  # left of the window
+    outside = app.twips(*app.outside(80 * scale))
     app.drag(grab, outside)
     after = app.shot()
     diff = 0
@@ -447,53 +469,60 @@ def whole_game(app):
     from the screen only.  The palette is shuffled, so which tile is which
     compound is found out as a student might: each round puts into every
     empty slot a tile that may belong there and asks for a check, which
-    sends the wrong ones back; a tile that stays names its compound."""
+    sends the wrong ones back.  A fixed slot keeps only its own compound;
+    the two slots of a pair keep compounds 8 and 0 in either order."""
+    def need(s):
+        return set(PAIR_COMPOUNDS) if s in PARTNER else {RIGHT_COMPOUND[s]}
+
     candidates = {c: set(range(len(CELLS))) for c in range(len(CELLS))}
-    known = {}  # compound -> cell
-    filled = set()
+    board = {}  # slot -> the cell whose tile it holds
     widths = []
-    for round_ in range(12):
+    for _ in range(12):
         tries = []
         for s in range(len(RIGHT_COMPOUND)):
-            if s in filled:
+            if s in board:
                 continue
-            k = RIGHT_COMPOUND[s]
-            if k in known:
-                c = known[k]
-            else:
-                used = [tc for tk, tc, _ in tries]
-                mine = [tc for tk, tc, _ in tries if tk == k]
-                options = [c for c in candidates if k in candidates[c] and c not in known.values()]
-                pool = ([c for c in options if c not in used and c not in mine]
-                        or [c for c in options if c not in mine] or options)
-                c = pool[0]
-            tries.append((k, c, s))
+            used = [board[t] for t in tries]
+            options = [c for c in candidates
+                       if candidates[c] & need(s) and c != board.get(PARTNER.get(s))]
+            sure = [c for c in options if candidates[c] <= need(s)]
+            c = (sure or [c for c in options if c not in used] or options)[0]
+            board[s] = c
+            tries.append(s)
             cell = CELLS[c]
             app.drag((cell[0] + PIECE_W / 2, cell[1] + PIECE_H / 2), slot_drop(s), steps=4,
                      settle=False)
         app.click_menu(1)  # Έλεγχος
-        screen = app.shot()
+        screen = app.checked_shot()
         widths.append(app.badge_width(screen))
-        for k, c, s in tries:
+        for s in tries:
             if app.holds(screen, s):
-                filled.add(s)
-                known[k] = c
-                candidates[c] = {k}
-                for other in candidates:
-                    if other != c:
-                        candidates[other].discard(k)
+                candidates[board[s]] &= need(s)
             else:
-                candidates[c].discard(k)
-        for c, left in candidates.items():
-            if len(left) == 1:
-                known.setdefault(next(iter(left)), c)
-        for s in filled:
+                candidates[board[s]] -= need(s)
+                del board[s]
+        for s in board:
             if not app.holds(screen, s):
                 raise Failure("slot %d lost its right tile" % s)
-        if len(filled) == len(RIGHT_COMPOUND):
+        # A cell known to hold one compound holds it alone; so do the two
+        # cells known to hold the pairs' compounds.
+        changed = True
+        while changed:
+            changed = False
+            groups = [{c} for c, left in candidates.items() if len(left) == 1]
+            pair = [c for c, left in candidates.items() if left and left <= set(PAIR_COMPOUNDS)]
+            if len(pair) == 2:
+                groups.append(set(pair))
+            for group in groups:
+                taken = set().union(*(candidates[c] for c in group))
+                for other in candidates:
+                    if other not in group and candidates[other] & taken:
+                        candidates[other] -= taken
+                        changed = True
+        if len(board) == len(RIGHT_COMPOUND):
             break
-    check(len(filled) == len(RIGHT_COMPOUND),
-          "every slot holds its compound after %d checks" % len(widths))
+    check(len(board) == len(RIGHT_COMPOUND),
+          "every slot holds a right compound after %d checks" % len(widths))
 
     # Every reaction is filled: its boxes are shown, empty.
     for r, boxes in enumerate(BOXES):
@@ -502,7 +531,7 @@ def whole_game(app):
             app.xdotool("click", 1)
             app.xdotool("type", "--delay", 20, RIGHT_COEFFICIENTS[r][n])
     app.click_menu(1)  # Έλεγχος
-    screen = app.shot()
+    screen = app.checked_shot()
     for s in range(len(RIGHT_COMPOUND)):
         check(app.holds(screen, s), "slot %d keeps its compound" % s)
     for r, boxes in enumerate(BOXES):
@@ -560,6 +589,10 @@ def run(program, scale, screen=None, zoom=None):
         except subprocess.TimeoutExpired:
             raise Failure("Έξοδος did not end the program")
         check(status == 0, "Έξοδος ends the program with exit status 0")
+        if zoom is not None and app.zoom < float(zoom):
+            said = app.proc.stderr.read().decode()
+            check("--scale %g" % app.zoom in said,
+                  "the program says on stderr that --scale %s became %g" % (zoom, app.zoom))
     finally:
         app.stop()
 
