@@ -183,10 +183,10 @@ struct Outside {
     Twips x, y;
 };
 constexpr Outside kOutside[] = {
-    {"left of the window", -0.5f, 2000},
-    {"right edge itself", 15240, 2000},
+    {"left of the window", -0.5f, 2000},  // half a twip out
+    {"right edge itself", 15240, 2000},   // the first twip past the last
     {"below the window", 3000, 9975},
-    {"menu bar", 3000, -1},
+    {"menu bar", 3000, -1},  // the bar lies just above the client area
     {"menu bar, its middle", 600, -150},
     {"desktop far away", -3000, 20000},
 };
@@ -211,8 +211,8 @@ TEST_F(Delivery, TheEdgeOfTheClientAreaStillRaisesDragOverOnTheWindow) {
     form.MouseDown(200, 100, MouseButton::Left);
     form.MouseMove(15239.5f, 2000);
     form.MouseMove(0, 0);
-    EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "Form_DragOver -1 15239 2000",
-                            "Form_DragOver -1 0 0"}));
+    EXPECT_EQ(rec.log,
+              (Log{"MouseDown 0 20 40", "Form_DragOver -1 15239 2000", "Form_DragOver -1 0 0"}));
 }
 
 TEST_F(Delivery, AJumpOutsideAndBackOntoAPictureDropsOnThePicture) {
@@ -221,9 +221,9 @@ TEST_F(Delivery, AJumpOutsideAndBackOntoAPictureDropsOnThePicture) {
     form.MouseMove(15700, 6000);  // 30 pixels past it
     form.MouseMove(14000, 6100);
     form.MouseUp(14000, 6100, MouseButton::Left);
-    EXPECT_EQ(rec.log, (Log{"MouseDown 0 20 40", "ImgSyntactic_DragOver 2 13880 360",
-                            "ImgSyntactic_DragOver 2 13880 460",
-                            "ImgSyntactic_DragDrop 2 13880 460"}));
+    EXPECT_EQ(rec.log,
+              (Log{"MouseDown 0 20 40", "ImgSyntactic_DragOver 2 13880 360",
+                   "ImgSyntactic_DragOver 2 13880 460", "ImgSyntactic_DragDrop 2 13880 460"}));
 }
 
 TEST_F(Delivery, AnInterruptionOutsideDropsOnTheWindow) {
