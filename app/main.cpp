@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <string_view>
 
 #include "app/QuitAfterFirstFrame.h"
 #include "content/Twips.h"
@@ -24,7 +25,7 @@ namespace {
 // QApplication already): --help and --version answer and end the program,
 // and --scale gives the zoom the window is wanted at.  A factor that is no
 // number in the allowed range ends the program with a message.
-std::optional<qreal> ReadOptions(const QApplication& app) {
+std::optional<qreal> ReadOptions(const QCoreApplication& app) {
     using alkynes::twips::kLargestZoom;
     using alkynes::twips::kSmallestZoom;
     QCommandLineParser parser;
@@ -72,13 +73,35 @@ std::optional<qreal> ReadOptions(const QApplication& app) {
     return factor;
 }
 
+// True when the command line asks only to be told something: then no
+// display is needed, and none is opened.
+bool AsksForHelpOrVersion(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "-h" || arg == "--help" || arg == "-v" || arg == "--version") {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Introduce(QCoreApplication& app) {
+    alkynes::translations::Install(app);  // before any widget shows a Qt text
+    QCoreApplication::setApplicationName(QStringLiteral("alkynes"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ALKYNES_VERSION));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (AsksForHelpOrVersion(argc, argv)) {
+        QCoreApplication terminal(argc, argv);
+        Introduce(terminal);
+        ReadOptions(terminal);  // answers and ends the program
+        return EXIT_SUCCESS;
+    }
     QApplication app(argc, argv);
-    alkynes::translations::Install(app);  // before any widget shows a Qt text
-    QApplication::setApplicationName(QStringLiteral("alkynes"));
-    QApplication::setApplicationVersion(QStringLiteral(ALKYNES_VERSION));
+    Introduce(app);
     const std::optional<qreal> zoom = ReadOptions(app);
     // The desktop entry's name: on Wayland the window gets its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ALKYNES_APP_ID));
