@@ -52,8 +52,29 @@ const QString kTileKeys = QStringLiteral(
 const QString kSlotKeys = QStringLiteral(
     "Διάστημα ή Enter: αφήνετε εδώ την ένωση που κρατάτε. Delete: βγάζετε την ένωση της θέσης.");
 
-QString FormulaOf(int compound) {
-    return content::SpokenFormula(content::CompoundFormula(compound));
+// The pictures never change: what they say is worked out once.
+const QString& FormulaOf(int compound) {
+    static const std::array<QString, kCompounds> formulas = [] {
+        std::array<QString, kCompounds> spoken;
+        for (int k = 0; k < kCompounds; ++k) {
+            spoken[static_cast<std::size_t>(k)] =
+                content::SpokenFormula(content::CompoundFormula(k));
+        }
+        return spoken;
+    }();
+    return formulas.at(static_cast<std::size_t>(compound));
+}
+
+const QString& EquationOf(int r) {
+    static const std::array<QString, design::kReactions> equations = [] {
+        std::array<QString, design::kReactions> spoken;
+        for (int i = 0; i < design::kReactions; ++i) {
+            spoken[static_cast<std::size_t>(i)] =
+                content::SpokenPicture(content::LayoutOfReaction(i));
+        }
+        return spoken;
+    }();
+    return equations.at(static_cast<std::size_t>(r));
 }
 
 // Place n (from 0) of slot s in its reaction.
@@ -545,7 +566,7 @@ QString BoardAccessible::Name(ItemRef ref) const {
         case ItemKind::Label:
             return QString::fromStdString(Model().Label1(ref.index).Text);
         case ItemKind::Reaction:
-            return content::SpokenPicture(content::LayoutOfReaction(ref.index));
+            return EquationOf(ref.index);
         case ItemKind::Slot: {
             const std::int16_t piece = Exercise().Slots[static_cast<std::size_t>(ref.index)].Piece;
             return kSlotName.arg(ReactionOfSlot(ref.index) + 1)
