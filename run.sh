@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what building and running the program needs (only what is
 # missing), builds the program alone, and opens the exercise window.  The
 # test suite and its tools are test.sh's business.

@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds, and runs the whole test suite headless:
 # first the normal build, then the whole suite again built with the address,
 # leak and undefined-behaviour sanitizers, the randomized event test at its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Παρασκευές αλκινίων: a drag-and-drop exercise on the preparation of
 // alkynes.  The program opens its one main window and runs until that
 // window is closed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing a picture from its description against copying it from the
 // cache, and one whole board (117 pieces and five equations) from the cache.
 #include <benchmark/benchmark.h>

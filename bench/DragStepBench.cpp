@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One pointer move through the dispatcher during a drag: the hit test over
 // all controls and the follow-the-pointer rule of the target.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick of the start-up measurement: the least a Qt Widgets program
 // of the exercise's window size with a seven-item menu bar does.  With
 // ALKYNES_QUIT_AFTER_FIRST_FRAME set it quits once its first frame is

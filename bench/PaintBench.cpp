@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Painting the main window: a full repaint of the board into an offscreen
 // image at device pixel ratio 1 and 2, and the partial repaint of one drag
 // step (the piece's old and new rectangles) at ratio 2.

@@ -1,4 +1,8 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Start-up time, peak memory and idle CPU of the exercise, measured side by
 side with a minimal Qt Widgets program of the same window size with a menu
 bar, on a private Xvfb.

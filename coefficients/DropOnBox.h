@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drops on the coefficient boxes.  A visible box lies over its reaction
 // picture and takes the drag events itself, so it passes a drop on to the
 // slot it belongs to and moves the dragged piece like every other target.

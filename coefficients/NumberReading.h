@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading the numbers that the student types into the coefficient boxes.
 //
 // The value of a text is the usual reading of a number at its start:

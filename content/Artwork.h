@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The artwork of the window: its icon, the pointing-hand cursor of the
 // pieces and the drag icon.  All three are vector drawings on a 32 × 32
 // grid, rendered at whatever size and device pixel ratio is asked for.

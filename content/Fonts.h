@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The typefaces of the program, chosen in one place.
 //
 // The window was designed for two faces: bold "Arial" for the formulas of

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Chemical formulas and the short texts of the reaction pictures.
 //
 // A formula is a row of runs: plain text, atom-count subscripts, raised

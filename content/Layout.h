@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What each picture of the exercise shows, as data.
 //
 // Every compound tile and every reaction picture is one PictureContent: a

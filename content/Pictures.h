@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing the exercise's pictures and keeping rendered copies of them.
 //
 // The compound tiles and reaction pictures are vector drawings: each is

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one conversion between the window's twips and Qt's pixels.
 //
 // The exercise works in twips of the client area (15 twips to a pixel at

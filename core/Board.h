@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The board state of the exercise: which piece lies in which slot, the
 // answer key, the palette order and the drag index, with the fixed tables
 // that tie reactions, slots and coefficient boxes together.

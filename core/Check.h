@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The check: grades the attempt out of 100, sends every wrongly placed
 // piece back to the palette, and reveals the texts of the methods answered
 // completely and correctly.

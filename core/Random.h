@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The random source of the palette shuffle: uniform draws from [0, 1),
 // seeded anew from the system clock at every restart.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up and restart: the answer key, the copy pieces, the first
 // stacking order, and the return to the starting position with a newly
 // shuffled palette.

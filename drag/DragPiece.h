@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Dragging a piece: the press that picks up a palette piece, the tooltip
 // that says how to handle a piece, the release, and the piece following the
 // pointer while the button is held.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drops on the bare window, on method labels and on other pieces, and the
 // removal of a placed piece by double click.
 //

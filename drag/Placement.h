@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Placement of a dropped piece in a slot of a reaction picture: which slot
 // a drop fills, where a piece in each slot sits, and the drop itself.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Form1, the main window of the exercise, as plain C++: its controls (the
 // FormModel), the board state, and every event handler of the window.  The
 // Qt layer creates one Form1, forwards input to its model's dispatcher and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target for the reading of typed coefficients.  Build and run
 // with fuzz/run.sh.  Besides the sanitizers' own checks it asserts the
 // reading's promises: results in range, the exact and the double rounding

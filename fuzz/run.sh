@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the libFuzzer targets with clang and runs them one after the other:
 # the coefficient reading, then the window model (fuzz/WindowModelFuzz.cpp).
 #   fuzz/run.sh [seconds] [targets] [libFuzzer options of the window model]

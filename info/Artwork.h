@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two pictures of the about window, drawn as vectors so they stay sharp
 // at every size and device pixel ratio.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The information items of the main window's menu: "Βοήθεια" (help),
 // "Φύλλο εργασίας" (worksheet) and "Περί..." (about).  None of them reads or
 // changes the exercise.

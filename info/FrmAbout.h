@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about window frmAbout: the exercise's title, the author's credit, the
 // school's emblem, the maker's logo and a usage notice, with three links.
 //

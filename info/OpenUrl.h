@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Handing a web address to the user's default handler (normally the web
 // browser).  Every link and the worksheet command of the program go through
 // OpenUrl; nothing is reported to the student when it fails.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The texts and web addresses of the help, worksheet and about commands.
 //
 // Everything the information commands show or open is put together here,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls of the main window as plain data.
 //
 // Every control of Form1 is described here without any toolkit: its kind,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The design values of the main window: every control as it is created,
 // before the load handler runs, with its geometry, colours and fonts; and
 // those of the about window.  This header and the table in Design.cpp are

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's controls, their stacking order and the manual drag.
 //
 // FormModel is the truth about what the window shows: the Qt layer paints

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installation and packages of the program: the executable, its desktop
 # entry, AppStream metadata, icons, manual page, changelog and copyright
 # (Linux and other freedesktop systems), the icon and version record of the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // alkynes_render_icons <dir> <name> [--ico <file>]
 //
 // Renders the program's window icon (the same drawing the windows show) as

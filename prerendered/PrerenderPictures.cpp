@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // prerender_pictures <file.cpp>: renders the compound and reaction pictures
 // at the size the window shows them, for device pixel ratios 1 and 2, and
 // writes them as compressed pixel data into a C++ source that defines

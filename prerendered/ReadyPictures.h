@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures that the build rendered ahead (library prerendered): the
 // compounds and reactions at the window's sizes for ratios 1 and 2, made by
 // PrerenderPictures.cpp beside this file from the same drawing code.

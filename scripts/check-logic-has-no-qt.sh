@@ -1,4 +1,8 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The exercise logic must build without any toolkit: fails when a source file
 # of one of the folders named on the command line (the logic libraries, as
 # CMake registered them) includes a Qt header.

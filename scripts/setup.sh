@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Shared set-up of run.sh, test.sh and package.sh: the Debian packages each
 # needs, installing those that are missing, and configuring and building
 # into a build folder.  Sourced, not run.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A loaded Form1 for tests that play the exercise through the window's
 // dispatcher: presses, moves and releases in window twips, aimed at the
 // controls from the model's own geometry.

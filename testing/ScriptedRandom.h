@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A random source for tests: hands out given draws in order, then repeats
 // a fixed sequence, and counts how often it was seeded.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The client area of the main window: one widget that paints every
 // windowless control of the FormModel and holds the coefficient boxes as
 // real line edits, and that hands all mouse input over the window to the

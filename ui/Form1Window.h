@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window "Παρασκευές αλκινίων" on Qt Widgets: a fixed-size window
 // with the menu bar of the window definition and the board widget as its
 // client area.  It owns the plain Form1 (controls, board and handlers),

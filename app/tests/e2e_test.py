@@ -1,4 +1,8 @@
 #!/usr/bin/python3
+
+# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """End-to-end test: the real program on a real X server, driven with real X
 input (xdotool) and judged only from what is on the screen.
 

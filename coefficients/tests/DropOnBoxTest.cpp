@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drops on the coefficient boxes, played through the window's dispatcher:
 // a visible box lies over its reaction picture and passes a drop on to its
 // own slot.

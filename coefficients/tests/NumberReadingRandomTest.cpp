@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Randomized tests of the number reading.  Every test draws from the same
 // seed: a fixed default, or the value of ALKYNES_SEED; the number of draws
 // is ALKYNES_RANDOM_COUNT, by default a million hostile texts and a quarter

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's icon, the hand cursor of the pieces and the drag icon.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rendering pictures once per picture, size and device pixel ratio.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The faces of the program and the stand-ins for the window's fonts.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The description of the pictures: what each shows, where its blanks lie,
 // and that the window's pieces and coefficient boxes land on them.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading the rendered pictures back: colour classes of pixels and a few
 // scans over an image; and the cases of the pixel tests.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The equations as drawn: the slot boxes, coefficient places, texts and
 // arrow are found in the rendered pixels, at the shown size of each
 // reaction picture and at twice its resolution, where the pieces and the

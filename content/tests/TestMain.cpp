@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The content tests need a QGuiApplication (fonts, pixmaps).  They run on
 // the offscreen platform unless told otherwise, also when the test runner
 // lists the tests at build time.

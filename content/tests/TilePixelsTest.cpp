@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The compound tiles as drawn, at the pieces' shown size (2235 × 435 twips)
 // and at twice its resolution.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes one PNG showing every picture of the exercise: the nine compound
 // tiles and the five equations at 1× and 2× (empty, and with the right
 // pieces snapped into their slots and the coefficient boxes outlined), and

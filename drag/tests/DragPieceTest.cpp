@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Picking up a piece, its tooltips, and the piece following the pointer,
 // with the edge rule of the bare window.
 #include <gtest/gtest.h>

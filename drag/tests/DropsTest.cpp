@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drops on other pieces, on a method label and on the bare window; drags
 // that end outside the window or are interrupted; removal by double click.
 #include <gtest/gtest.h>

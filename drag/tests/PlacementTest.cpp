@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drops on the reaction pictures: which slot a drop fills, where the piece
 // snaps to, replacement of an occupant and the coefficient boxes of a
 // completed reaction.

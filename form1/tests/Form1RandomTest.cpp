@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random play through the window's dispatcher: presses, moves, releases and
 // double clicks anywhere in and around the window (mostly over controls),
 // the board's keys and the focus moves of assistive technology, interrupted

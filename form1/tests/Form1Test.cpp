@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Form1 as a whole: its starting position, the menu commands restart and
 // exit, and complete games played through the window's dispatcher.
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The emblem and the maker's logo are drawn, and drawn as designed: the
 // emblem in maroon only on a transparent ground, the logo as a full colour
 // picture filling its rectangle.

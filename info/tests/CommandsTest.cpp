@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help and worksheet commands and the one URL opener of the program.
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The about window: its design, its load and unload on every showing, its
 // centring on the screen, its links and its modality.
 #include <QAccessible>

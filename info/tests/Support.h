@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Helpers of the information tests: watching the URLs the program asks
 // for, and acting on a modal window while it runs its own event loop.
 #pragma once

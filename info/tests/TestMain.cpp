@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tests of the information commands run headless: the offscreen
 // platform is chosen before the QApplication exists, so that listing the
 // tests (gtest discovery) works without a display as well.

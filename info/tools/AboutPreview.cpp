@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opens the help box and/or the about window over a plain stand-in for the
 // main window, on whatever display the environment names, and quits when
 // they are closed.  For looking the windows over by eye.

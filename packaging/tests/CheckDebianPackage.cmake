@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake -DBUILD_DIR=<build> -DOUT_DIR=<dir> -DPACKAGE=<name> -DVERSION=<v>
 #       -P CheckDebianPackage.cmake
 # Builds the Debian package with CPack and checks its control fields and

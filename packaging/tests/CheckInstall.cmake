@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake -DBUILD_DIR=<build> -DPREFIX=<dir> -DAPP_ID=<id> -DEXECUTABLE=<name>
 #       -DICON_SIZES=<n;n;...> -P CheckInstall.cmake
 # Installs the build into a fresh prefix with `cmake --install` and checks

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake -DFILE=<entry.desktop> -P ValidateDesktopEntry.cmake
 # Runs desktop-file-validate on the program's desktop entry: errors and
 # warnings fail, hints pass.  Skipped when the tool is not installed.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # cmake -DFILE=<id.metainfo.xml> -P ValidateMetainfo.cmake
 # Runs `appstreamcli validate --pedantic --no-net` on the program's AppStream
 # metadata: errors and warnings fail, information and pedantic notes pass.

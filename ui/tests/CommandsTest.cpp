@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu commands clicked on the real menu bar, and typing into the
 // coefficient boxes.
 #include "ui/tests/WindowFixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as the student first sees it: its size, frame, menu, the
 // coefficient boxes and the starting position set up before the first show.
 #include "ui/tests/WindowFixture.h"

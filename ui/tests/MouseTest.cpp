@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Real mouse input over the window: drags, drops, removal, interrupted
 // drags, the pointer's cursor and the pieces' tooltips.
 #include "ui/tests/WindowFixture.h"

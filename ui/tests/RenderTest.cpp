@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the window paints, read back from its pixels at the device pixel
 // ratio the tests run at (1 and 2).
 #include "ui/tests/WindowFixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A shown main window for headless tests, with real mouse input: QTest's
 // mouse functions go through Qt's window system layer (QPA), so presses,
 // moves and releases are routed exactly like a user's, implicit grab

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main of the window tests: one QApplication on the offscreen platform,
 // at the scale factor the executable was built for.
 #include <QApplication>
