@@ -7,6 +7,7 @@
 
 #include "content/Layout.h"
 #include "content/Spoken.h"
+#include "content/tests/SpokenNames.h"
 
 namespace alkynes::content {
 namespace {
@@ -37,33 +38,14 @@ TEST(Spoken, FormulasAreReadSymbolBySymbol) {
     }
 }
 
-TEST(Spoken, TilesAreReadAsTheirFormulas) {
-    const char* const tiles[] = {
-        "H 2 O",
-        "Cl C H 2 C H 2 Cl",
-        "Ca C 2",
-        "C H 3 C H 2 C Cl 2 C H 3",
-        "C H 3 C H 2 C H Cl 2",
-        "C H 4",
-        "Ca (O H) 2",
-        "H 2",
-        "Na Cl",
-    };
+TEST(Spoken, TilesAndEquationsAreReadFromTheirPictures) {
+    using testing::kSpokenEquation;
+    using testing::kSpokenTile;
     for (int k = 0; k < 9; ++k) {
-        EXPECT_EQ(SpokenPicture(LayoutOfCompound(k)), QString::fromUtf8(tiles[k])) << k;
+        EXPECT_EQ(SpokenPicture(LayoutOfCompound(k)), QString::fromUtf8(kSpokenTile[k])) << k;
     }
-}
-
-TEST(Spoken, EquationsAreReadWithTheirBlanksAndConditions) {
-    const char* const equations[] = {
-        "κενό → (1200 °C ατμός) C H ≡ C H + κενό",
-        "κενό + H 2 O → C H ≡ C H + κενό",
-        "κενό + Na O H → (αλκοολικό διάλυμα) C H ≡ C H + κενό + κενό",
-        "κενό + Na O H → (αλκοολικό διάλυμα) C H 3 C ≡ C H + κενό + κενό",
-        "κενό + Na O H → (αλκοολικό διάλυμα) C H 3 C ≡ C C H 3 + κενό + κενό",
-    };
     for (int r = 0; r < 5; ++r) {
-        EXPECT_EQ(SpokenPicture(LayoutOfReaction(r)), QString::fromUtf8(equations[r])) << r;
+        EXPECT_EQ(SpokenPicture(LayoutOfReaction(r)), QString::fromUtf8(kSpokenEquation[r])) << r;
     }
 }
 

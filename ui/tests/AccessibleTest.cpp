@@ -11,32 +11,15 @@
 #include <string>
 #include <utility>
 
+#include "content/tests/SpokenNames.h"
 #include "keyboard/KeyboardPlay.h"
 #include "ui/BoardAccessible.h"
 
 namespace alkynes::testing {
 namespace {
 
-// Compound k's tile, as speech should read it.
-const char* const kTile[] = {
-    "H 2 O",
-    "Cl C H 2 C H 2 Cl",
-    "Ca C 2",
-    "C H 3 C H 2 C Cl 2 C H 3",
-    "C H 3 C H 2 C H Cl 2",
-    "C H 4",
-    "Ca (O H) 2",
-    "H 2",
-    "Na Cl",
-};
-
-const char* const kEquation[] = {
-    "κενό → (1200 °C ατμός) C H ≡ C H + κενό",
-    "κενό + H 2 O → C H ≡ C H + κενό",
-    "κενό + Na O H → (αλκοολικό διάλυμα) C H ≡ C H + κενό + κενό",
-    "κενό + Na O H → (αλκοολικό διάλυμα) C H 3 C ≡ C H + κενό + κενό",
-    "κενό + Na O H → (αλκοολικό διάλυμα) C H 3 C ≡ C C H 3 + κενό + κενό",
-};
+const auto& kTile = kSpokenTile;
+const auto& kEquation = kSpokenEquation;
 
 QString SlotName(int s, const char* holds) {
     const int r = ReactionOfSlot(s);
