@@ -135,6 +135,14 @@ std::optional<Stop> KeyboardPlay::Step(BoardKey key) const {
     }
 }
 
+void KeyboardPlay::EndCarry(KeyboardChange& change) {
+    model_.InterruptDrag();
+    carrying_ = false;
+    change.carryChanged = true;
+    change.boardChanged = true;
+    MoveFocus(origin_, change);
+}
+
 void KeyboardPlay::MoveFocus(Stop stop, KeyboardChange& change) {
     if (!(stop == focus_)) {
         focus_ = stop;
@@ -190,11 +198,7 @@ bool KeyboardPlay::Do(BoardKey key, KeyboardChange& change) {
             if (!carrying) {
                 return false;
             }
-            model_.InterruptDrag();
-            carrying_ = false;
-            change.carryChanged = true;
-            change.boardChanged = true;
-            MoveFocus(origin_, change);
+            EndCarry(change);
             return true;
         case BoardKey::Remove: {
             if (model_.Dragging() || focus_.kind != StopKind::Slot || !HoldsPiece(focus_)) {
@@ -269,11 +273,7 @@ bool KeyboardPlay::AdmitPointer(PointerEvent event) {
         return false;
     }
     KeyboardChange change;
-    model_.InterruptDrag();
-    carrying_ = false;
-    change.carryChanged = true;
-    change.boardChanged = true;
-    MoveFocus(origin_, change);
+    EndCarry(change);
     Notify(change);
     return true;
 }

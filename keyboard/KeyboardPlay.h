@@ -151,6 +151,9 @@ class KeyboardPlay {
     bool PickUp(KeyboardChange& change);
     bool Do(BoardKey key, KeyboardChange& change);
     void MoveFocus(Stop stop, KeyboardChange& change);
+    // Ends the keyboard's carry as a drop on the bare window: the tile goes
+    // back to its palette cell, and the focus back to the tile.
+    void EndCarry(KeyboardChange& change);
     void Notify(const KeyboardChange& change);
 
     FormModel& model_;
