@@ -10,6 +10,10 @@
 # both (the default, "number window"); e.g. on one core for half an hour:
 #   fuzz/run.sh 1800 window -jobs=1 -workers=1
 set -euo pipefail
+# The braces make bash read the whole script before running it: bash reads
+# a script as it goes, and an edit during a half-hour run would otherwise
+# make the running copy go on at a wrong offset.
+{
 seconds="${1:-600}"
 targets="${2:-number window}"
 shift "$(($# < 2 ? $# : 2))"
@@ -39,3 +43,5 @@ if [[ " $targets " == *" window "* ]]; then
   "$out/window/window_model_fuzz" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
     -artifact_prefix="$out/window-" "$@" "$out/window-corpus"
 fi
+exit
+}
