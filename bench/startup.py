@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 
-# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-FileCopyrightText: 2026 The alkynes authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Start-up time, peak memory and idle CPU of the exercise, measured side by

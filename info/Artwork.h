@@ -1,4 +1,4 @@
-// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-FileCopyrightText: 2026 The alkynes authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The two pictures of the about window, drawn as vectors so they stay sharp

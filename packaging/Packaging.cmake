@@ -1,4 +1,4 @@
-# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-FileCopyrightText: 2026 The alkynes authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Installation and packages of the program: the executable, its desktop
@@ -104,7 +104,8 @@ if(UNIX AND NOT APPLE)
 
   # The manual page and the changelog, compressed as Debian ships them:
   # gzip -9 without the file's name and time in the header, so that the
-  # same sources give the same package.  The copyright file as it is.
+  # same sources give the same package.  The copyright file and the list
+  # of authors it names as they are.
   find_program(ALKYNES_GZIP gzip REQUIRED)
   set(_alkynes_doc ${_alkynes_packaging_out}/doc)
   configure_file(${_alkynes_packaging_dir}/changelog.in ${_alkynes_doc}/changelog @ONLY)
@@ -122,6 +123,7 @@ if(UNIX AND NOT APPLE)
   add_dependencies(alkynes_package_files alkynes_docs)
   install(FILES ${_alkynes_doc}/alkynes.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   install(FILES ${_alkynes_doc}/changelog.gz ${_alkynes_packaging_dir}/copyright
+                ${PROJECT_SOURCE_DIR}/AUTHORS
           DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${ALKYNES_EXECUTABLE})
 endif()
 

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-FileCopyrightText: 2026 The alkynes authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Gives every file of the repository that states no copyright and licence
 # yet the project's SPDX header, in the file's own comment syntax:
-#   SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+#   SPDX-FileCopyrightText: 2026 The alkynes authors
 #   SPDX-License-Identifier: GPL-3.0-or-later
 # Files that have one already are left alone, so running it again changes
 # nothing.  Files that take no comment (pictures, the Debian changelog and
@@ -21,7 +21,7 @@ if ! command -v reuse >/dev/null; then
   exit 1
 fi
 
-annotate=(reuse annotate --copyright "Γιώργος Παπαδόπουλος" --year 2026
+annotate=(reuse annotate --copyright "The alkynes authors" --year 2026
           --license GPL-3.0-or-later --template compact --skip-existing)
 
 if [ "$#" -gt 0 ]; then

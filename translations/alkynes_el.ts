@@ -1,7 +1,7 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <!--
-SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+SPDX-FileCopyrightText: 2026 The alkynes authors
 SPDX-License-Identifier: GPL-3.0-or-later
 
 The Greek of the texts Qt's own widgets show a student: the context menus of

@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-FileCopyrightText: 2026 The alkynes authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 """End-to-end accessibility test: the real program under a private Xvfb with
 a private accessibility bus, judged only from what a screen reader reads

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 
-# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-FileCopyrightText: 2026 The alkynes authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """End-to-end test: the real program on a real X server, driven with real X

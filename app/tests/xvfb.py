@@ -1,4 +1,4 @@
-# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-FileCopyrightText: 2026 The alkynes authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What the end-to-end tests share: a private X server on a free display,
 xdotool calls on it, finding a window by title and stopping child processes.

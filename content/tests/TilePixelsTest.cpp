@@ -1,4 +1,4 @@
-// SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+// SPDX-FileCopyrightText: 2026 The alkynes authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The compound tiles as drawn, at the pieces' shown size (2235 × 435 twips)

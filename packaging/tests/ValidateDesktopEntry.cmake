@@ -1,4 +1,4 @@
-# SPDX-FileCopyrightText: 2026 Γιώργος Παπαδόπουλος
+# SPDX-FileCopyrightText: 2026 The alkynes authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # cmake -DFILE=<entry.desktop> -P ValidateDesktopEntry.cmake
