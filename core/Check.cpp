@@ -87,9 +87,28 @@ void GradePair(Board& board, FormModel& form, int r, std::int16_t& score) {
     }
 }
 
+// What the board holds before the check changes it.
+CheckOutcome Before(const Board& board, const FormModel& form) {
+    CheckOutcome outcome;
+    for (int s = 0; s < kSlots; ++s) {
+        const std::int16_t piece = board.Slots[static_cast<std::size_t>(s)].Piece;
+        outcome.placed[static_cast<std::size_t>(s)] = piece == kEmpty ? kEmpty : CompoundOf(piece);
+    }
+    for (int j = 0; j < design::kBoxes; ++j) {
+        const Control& box = form.tCoefficient(j);
+        outcome.shown[static_cast<std::size_t>(j)] = box.Visible;
+        outcome.typed[static_cast<std::size_t>(j)] = box.Visible ? box.Text : std::string();
+    }
+    for (int m = 0; m < design::kMethodLabels; ++m) {
+        outcome.revealedBefore[static_cast<std::size_t>(m)] = form.Label1(m).Visible;
+    }
+    return outcome;
+}
+
 }  // namespace
 
-std::int16_t CheckAndGrade(Board& board, FormModel& form, const CoefficientJudge& judge) {
+CheckOutcome CheckAndGrade(Board& board, FormModel& form, const CoefficientJudge& judge) {
+    CheckOutcome outcome = Before(board, form);
     std::int16_t score = 0;
 
     // Every wrong piece goes back before any coefficient is looked at:
@@ -112,13 +131,16 @@ std::int16_t CheckAndGrade(Board& board, FormModel& form, const CoefficientJudge
     revealed.fill(true);
     for (std::int16_t r = 0; r < design::kReactions; ++r) {
         const ReactionKey& key = kAnswerKey[static_cast<std::size_t>(r)];
+        const auto i = static_cast<std::size_t>(r);
         bool right = false;
-        if (!ReactionFilled(board, r)) {
+        outcome.filled[i] = ReactionFilled(board, r);
+        if (!outcome.filled[i]) {
             HideCoefficients(form, r);
         } else if (judge(r)) {
             right = true;
             AddTo(score, key.coefficientMarks);
         }
+        outcome.coefficientsRight[i] = right;
         revealed[static_cast<std::size_t>(key.methodLabel)] &= right;
     }
 
@@ -127,7 +149,13 @@ std::int16_t CheckAndGrade(Board& board, FormModel& form, const CoefficientJudge
     for (int m = 0; m < design::kMethodLabels; ++m) {
         form.Label1(m).Visible = revealed[static_cast<std::size_t>(m)];
     }
-    return score;
+    outcome.revealed = revealed;
+    outcome.score = score;
+    for (int s = 0; s < kSlots; ++s) {
+        const auto i = static_cast<std::size_t>(s);
+        outcome.kept[i] = outcome.placed[i] != kEmpty && board.Slots[i].Piece != kEmpty;
+    }
+    return outcome;
 }
 
 }  // namespace alkynes

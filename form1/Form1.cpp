@@ -48,11 +48,18 @@ void Form1::mnuSheet_Click() { Request(info_.sheet); }
 void Form1::mnuAbout_Click() { Request(info_.about); }
 
 void Form1::mnuCheck_Click() {
-    CheckAndGrade(board_, model_, [this](std::int16_t r) { return CheckCoefficients(model_, r); });
+    const CheckOutcome outcome = CheckAndGrade(
+        board_, model_, [this](std::int16_t r) { return CheckCoefficients(model_, r); });
+    for (const CheckHook& hook : checkHooks_) {
+        hook(outcome);
+    }
 }
 
 void Form1::mnuRestart_Click() {
     Restart(board_, model_, *random_);
+    for (const RestartHook& hook : restartHooks_) {
+        hook();
+    }
 }
 
 void Form1::mnuExit_Click() {

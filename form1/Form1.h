@@ -9,8 +9,10 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/Board.h"
+#include "core/Check.h"
 #include "core/Random.h"
 #include "model/FormModel.h"
 #include "model/Menu.h"
@@ -42,6 +44,15 @@ class Form1 : public FormEvents, public MenuEvents {
         std::function<void()> help, sheet, about;
     };
     void SetInfoRequests(InfoRequests requests) { info_ = std::move(requests); }
+
+    // Told after every check what it found, and after every restart (the
+    // one of the window's load included), in the order of subscription:
+    // for what is said about the board and for the learning record, which
+    // the board itself knows nothing of.
+    using CheckHook = std::function<void(const CheckOutcome&)>;
+    using RestartHook = std::function<void()>;
+    void SubscribeChecks(CheckHook hook) { checkHooks_.push_back(std::move(hook)); }
+    void SubscribeRestarts(RestartHook hook) { restartHooks_.push_back(std::move(hook)); }
 
     // --- Window events -----------------------------------------------------
     void Form_Load();
@@ -83,6 +94,8 @@ class Form1 : public FormEvents, public MenuEvents {
     std::unique_ptr<RandomSource> random_;
     std::function<void()> close_;
     InfoRequests info_;
+    std::vector<CheckHook> checkHooks_;
+    std::vector<RestartHook> restartHooks_;
 };
 
 }  // namespace alkynes

@@ -54,10 +54,11 @@ class CheckTest : public ::testing::Test {
         return form.ImgMolecular(p).Left == cell.Left && form.ImgMolecular(p).Top == cell.Top;
     }
     std::int16_t Check() {
-        return CheckAndGrade(board, form, [this](std::int16_t r) {
+        outcome = CheckAndGrade(board, form, [this](std::int16_t r) {
             asked.push_back(r);
             return right.count(r) > 0;
         });
+        return outcome.score;
     }
 
     FormModel form;
@@ -65,6 +66,7 @@ class CheckTest : public ::testing::Test {
     testing::ScriptedRandom random;
     std::set<int> right;
     std::vector<int> asked;
+    CheckOutcome outcome;
 };
 
 TEST_F(CheckTest, StartingPositionGradesZeroAndMovesNothing) {
@@ -93,6 +95,11 @@ TEST_F(CheckTest, GradeExamples) {
     EXPECT_EQ(form.LGrade().Text, "100%");
     for (int m = 0; m < 3; ++m) {
         EXPECT_TRUE(form.Label1(m).Visible) << "label " << m;
+        EXPECT_TRUE(outcome.revealed[m]) << "label " << m;
+        EXPECT_FALSE(outcome.revealedBefore[m]) << "label " << m;
+    }
+    for (int r = 0; r < 5; ++r) {
+        EXPECT_TRUE(outcome.filled[r] && outcome.coefficientsRight[r]) << "reaction " << r;
     }
 }
 
@@ -132,13 +139,25 @@ TEST_F(CheckTest, WrongDoubleLosesBothPieces) {
 TEST_F(CheckTest, WrongFixedSlotCostsTheCoefficientMarks) {
     PutAnswers({2});
     const std::int16_t wrong = Put(4, 2);
-    ShowBoxes(2, "");
+    ShowBoxes(2, "3");
     right = {2};
     EXPECT_EQ(Check(), 8);
     EXPECT_EQ(board.Slots[4].Piece, kEmpty);
     EXPECT_TRUE(AtPalette(wrong));
     EXPECT_FALSE(form.tCoefficient(7).Visible);
     EXPECT_TRUE(std::find(asked.begin(), asked.end(), 2) == asked.end());
+    // The outcome tells what the board held and what the check did to it.
+    EXPECT_EQ(outcome.placed[4], 2);
+    EXPECT_FALSE(outcome.kept[4]);
+    EXPECT_EQ(outcome.placed[5], 8);
+    EXPECT_TRUE(outcome.kept[5]);
+    EXPECT_EQ(outcome.placed[0], kEmpty);
+    EXPECT_FALSE(outcome.kept[0]);
+    EXPECT_EQ(outcome.typed[7], "3");
+    EXPECT_TRUE(outcome.shown[7]);
+    EXPECT_FALSE(outcome.shown[0]);
+    EXPECT_FALSE(outcome.filled[2]);
+    EXPECT_FALSE(outcome.coefficientsRight[2]);
 }
 
 TEST_F(CheckTest, WrongFixedSlotsOfEveryReactionAreSentBack) {

@@ -96,6 +96,10 @@ TEST_F(Form1Test, AFullGameThroughTheDispatcherGrades100) {
 }
 
 TEST_F(Form1Test, AGameWithMistakesIsCorrectedAndFinished) {
+    std::vector<CheckOutcome> checks;
+    int restarts = 0;
+    form.SubscribeChecks([&checks](const CheckOutcome& outcome) { checks.push_back(outcome); });
+    form.SubscribeRestarts([&restarts] { ++restarts; });
     for (int s = 0; s < kSlots; ++s) {
         // Hydrogen where methane belongs; the rest right.
         Place(s == 0 ? 7 : kRightCompound[s], s);
@@ -125,6 +129,15 @@ TEST_F(Form1Test, AGameWithMistakesIsCorrectedAndFinished) {
     EXPECT_TRUE(model().Label1(0).Visible);
     EXPECT_TRUE(model().Label1(1).Visible);
     EXPECT_TRUE(model().Label1(2).Visible);
+
+    // Each check was told with the grade it showed; the restart as well.
+    ASSERT_EQ(checks.size(), 2U);
+    EXPECT_EQ(checks[0].score, 79);
+    EXPECT_EQ(checks[0].placed[0], 7);
+    EXPECT_FALSE(checks[0].kept[0]);
+    EXPECT_EQ(checks[1].score, 100);
+    form.mnuRestart_Click();
+    EXPECT_EQ(restarts, 1);
 }
 
 }  // namespace
