@@ -73,6 +73,14 @@ inline QRect ToPixelGrid(const QRectF& rect) {
     return QRect(qRound(p.x()), qRound(p.y()), qRound(p.width()), qRound(p.height()));
 }
 
+// A control's rectangle, or a rectangle of the design, on the pixel grid.
+inline QRect ToPixelGrid(const Control& c) {
+    return ToPixelGrid(QRectF(c.Left, c.Top, c.Width, c.Height));
+}
+inline QRect ToPixelGrid(const design::Rect& r) {
+    return ToPixelGrid(QRectF(r.left, r.top, r.width, r.height));
+}
+
 // Pixels back to twips (pointer positions).
 inline QPointF FromPixels(const QPointF& point) {
     return ToPixelsTransform().inverted().map(point);

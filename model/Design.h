@@ -78,7 +78,9 @@ constexpr int TabIndex(int box) {
 // Colours are 0xRRGGBB.  Where a control takes the system's "window
 // background" or "window text" colour (the method labels, the rule, the
 // boxes' background, the badge's border) no value stands here: the control
-// follows the system colour rather than copying it.
+// follows the system colour rather than copying it.  Widths in pixels are
+// those at zoom 1: they grow and shrink with the zoom like everything else
+// on the board (the focus ring excepted).
 using Rgb = std::uint32_t;
 
 // A font as designed: face, size in points and weight.
@@ -100,18 +102,34 @@ inline constexpr Rgb kFrameFillColor = 0xFFFFC0;
 inline constexpr Rgb kFrameBorderColor = 0xFF0000;
 inline constexpr int kFrameBorderPixels = 3;
 
-// tCoefficient: red text on the window background.
+// tCoefficient: red text on the window background.  A box holds at most
+// the classic limit of a single-line text box (Qt's own default too): a
+// paste is cut there.
 inline constexpr Rgb kBoxForeColor = 0xFF0000;
 inline constexpr FontDesign kBoxFont{kTextFace, 12, true};
+inline constexpr int kBoxMaxLength = 32767;
 
 // Label1: window text on the window background.
 inline constexpr FontDesign kLabelFont{kTextFace, 9.75, false};
 
-// LGrade: white on opaque red, in a single-line border 1 pixel wide.
+// LGrade: white on opaque red, in a single-line border 1 pixel wide, with
+// 2 pixels of room between the border and the caption on either side.
 inline constexpr Rgb kGradeForeColor = 0xFFFFFF;
 inline constexpr Rgb kGradeBackColor = 0xFF0000;
 inline constexpr int kGradeBorderPixels = 1;
+inline constexpr int kGradePaddingPixels = 2;
 inline constexpr FontDesign kGradeFont{kTextFace, 24, true};
+
+// Line1: window text, 1 pixel wide.
+inline constexpr int kLineWidthPixels = 1;
+
+// The keyboard's focus ring, which the board draws round the focused tile,
+// blank or box: a dark blue (relative luminance 0.065), with a contrast of
+// 6.6:1 against the tiles' and blanks' pure green, 8.5:1 against the
+// reactions' yellow and 9.1:1 against white; as wide as two
+// device-independent pixels at every zoom.
+inline constexpr Rgb kFocusRingColor = 0x003CB4;
+inline constexpr int kFocusRingPixels = 2;
 
 // --- The about window frmAbout ------------------------------------------------
 namespace about {

@@ -4,27 +4,29 @@
 // The client area of the main window: one widget that paints every
 // windowless control of the FormModel and holds the coefficient boxes as
 // real line edits, and that hands all mouse input over the window to the
-// model's dispatcher.
+// model's dispatcher and the board's keys to the keyboard play.
 //
 // The widget decides nothing about the exercise.  After every event it
 // forwards (and after every menu command, through Refresh) it brings the
 // screen in step with the model: the boxes take the model's texts and
 // visibility, and the pixels of every control whose geometry, visibility,
 // picture, caption or stacking changed since the last paint are repainted,
-// and nothing else.
+// and nothing else.  Its parts: the boxes (CoefficientBoxes), which pixels
+// to repaint (RepaintTracker), the painting (BoardPainter), the focus ring
+// (FocusRing), the cursor (BoardCursor) and the mapping of the toolkit's
+// input (BoardInput.h).
 #pragma once
 
-#include <QCursor>
-#include <QFont>
+#include <QPointF>
 #include <QWidget>
 
-#include <array>
-#include <string>
-#include <vector>
-
-#include "content/Pictures.h"
 #include "keyboard/KeyboardPlay.h"
 #include "model/FormModel.h"
+#include "model/RepaintTracker.h"
+#include "ui/BoardCursor.h"
+#include "ui/BoardPainter.h"
+#include "ui/CoefficientBoxes.h"
+#include "ui/FocusRing.h"
 
 class QHelpEvent;
 class QKeyEvent;
@@ -57,11 +59,11 @@ class BoardWidget : public QWidget {
 
     // Coefficient box j (0 to 21), the line edit that stands for
     // tCoefficient(j).
-    QLineEdit* Box(int j);
+    QLineEdit* Box(int j) { return boxes_.Box(j); }
 
     // Where a control lies on the widget, in pixels, as it is painted (the
     // grade badge sized to its caption).
-    QRect PaintRect(const Control& control) const;
+    QRect PaintRect(const Control& control) const { return painter_.PaintRect(control); }
 
     // The board's keyboard play: the focus among the palette tiles and the
     // slots, moved by the keys and by assistive technology.
@@ -83,33 +85,13 @@ class BoardWidget : public QWidget {
     void focusOutEvent(QFocusEvent* event) override;
 
   private:
-    // What was last painted of one windowless control.
-    struct Painted {
-        QRect rect;
-        bool visible = false;
-        PictureRef picture;
-        std::string text;
-        friend bool operator==(const Painted&, const Painted&) = default;
-    };
-
-    QLineEdit* CreateBox(int j);
-    void UseReadyPictures();
-    void SyncBoxes();
     void RepaintChanges();
-    void UpdateCursor();
     void ShowToolTip(QHelpEvent* event);
 
     // Hands a mouse event over the board to the model's dispatcher, the
     // pointer in window twips, and brings the screen in step: the one way
     // every press, move, release and double click reaches the exercise.
     void ForwardMouse(const QMouseEvent& event);
-
-    // The pointer of a mouse event in window twips.  The global position is
-    // used, so that a grabbed pointer outside the widget still maps right.
-    QPointF PointerTwips(const QMouseEvent& event);
-
-    Painted Snapshot(const Control& control) const;
-    QRect BadgeRect(const Control& control) const;
 
     // The keys of the board: true when the key was the board's to use.
     bool HandleKey(const QKeyEvent& event);
@@ -119,39 +101,20 @@ class BoardWidget : public QWidget {
     void LeaveBoard(bool forward);
     void KeyboardChanged(const KeyboardChange& change);
     // What the focus ring surrounds now (the focused stop while the board
-    // has the keyboard's focus, or the focused box), or nothing.
+    // has the keyboard's focus and the ring is wanted, or the focused box),
+    // or nothing.
     QRect FocusedRect() const;
     // Repaints where the ring was and where it is now.
     void UpdateFocusRing();
-    void PaintFocusRing(QPainter& painter, const QRect& around) const;
-    void PaintFrame(QPainter& painter, const QRect& rect) const;
-    void PaintLine(QPainter& painter, const Control& control, const QRect& rect) const;
-    void PaintLabel(QPainter& painter, const Control& control, const QRect& rect) const;
-    void PaintBadge(QPainter& painter, const Control& control, const QRect& rect) const;
+    void WantFocusRing(bool wanted);
 
     FormModel& model_;
-    std::vector<QLineEdit*> boxes_;
-
-    // Last painted state, by control (see Key in the .cpp) and stacking.
-    std::vector<Painted> painted_;
-    std::vector<ControlRef> paintedOrder_;
-
-    content::PictureCache cache_;
-    qreal cacheDpr_ = 0;
-
-    QFont labelFont_;
-    QFont badgeFont_;
-
+    CoefficientBoxes boxes_;
+    RepaintTracker tracker_;
+    BoardPainter painter_;
     KeyboardPlay keyboard_;
-    // The keyboard brought the focus to the board, or has been used on it
-    // since the mouse last was: only then does the ring show.
-    bool ringWanted_ = false;
-    QRect ringPainted_;  // the pixels the ring last covered
-
-    QCursor hand_;
-    qreal handDpr_ = 0;
-    bool handShown_ = false;
-    bool dragCursorShown_ = false;
+    FocusRing ring_;
+    BoardCursor cursor_;
     QPointF pointer_{-1, -1};  // the last pointer position, twips
 };
 
