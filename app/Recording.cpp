@@ -180,8 +180,7 @@ std::unique_ptr<records::Recorder> RecordOptions::Record(const QCommandLineParse
                                .moreInfo = info::WorksheetUrl().toStdString(),
                                .version = ALKYNES_VERSION};
     auto recorder = std::make_unique<records::Recorder>(
-        std::move(learner), std::move(exercise),
-        std::make_unique<records::RecordWriter>(*to));
+        std::move(learner), std::make_unique<records::RecordWriter>(*to, std::move(exercise)));
     records::Recorder* r = recorder.get();
     form.SubscribeChecks([r](const CheckOutcome& outcome) { r->Checked(outcome); });
     form.SubscribeRestarts([r] { r->Restarted(); });

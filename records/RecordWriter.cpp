@@ -8,18 +8,22 @@
 #include <csignal>
 #include <cstdio>
 #include <deque>
+#include <iterator>
 #include <mutex>
+#include <vector>
 
 namespace alkynes::records {
 
 struct RecordWriter::State {
     Destination to;
+    Exercise exercise;
     Say say;
     std::mutex mutex;
     std::condition_variable changed;
-    std::deque<std::string> waiting;  // not written yet, oldest first
-    std::size_t handed = 0;           // lines handed over
-    std::size_t tried = 0;            // lines handed over before the last try
+    std::vector<CheckRecord> fresh;   // handed over, not made into lines yet
+    std::deque<std::string> waiting;  // lines not written yet, oldest first
+    std::size_t handed = 0;           // records handed over
+    std::size_t tried = 0;            // records handed over before the last try
     bool work = false;                // something new to try
     bool stop = false;
     bool finished = false;
@@ -40,6 +44,7 @@ struct RecordWriter::State {
             changed.wait(lock, [this] { return work || stop; });
             work = false;
             const std::size_t upTo = handed;
+            MakeLines(lock);
             if (!waiting.empty()) {
                 Try(lock);
             }
@@ -49,11 +54,27 @@ struct RecordWriter::State {
                 break;
             }
         }
-        if (!waiting.empty()) {
-            Tell(messages::Lost(to.path, waiting.size()));
+        if (!waiting.empty() || !fresh.empty()) {
+            Tell(messages::Lost(to.path, waiting.size() + fresh.size()));
         }
         finished = true;
         changed.notify_all();
+    }
+
+    // The statements of the records handed over, made with the lock
+    // released.
+    void MakeLines(std::unique_lock<std::mutex>& lock) {
+        std::vector<CheckRecord> records;
+        records.swap(fresh);
+        lock.unlock();
+        std::vector<std::string> lines;
+        lines.reserve(records.size());
+        for (const CheckRecord& record : records) {
+            lines.push_back(StatementLine(record, exercise));
+        }
+        lock.lock();
+        waiting.insert(waiting.end(), std::make_move_iterator(lines.begin()),
+                       std::make_move_iterator(lines.end()));
     }
 
     // Writes everything waiting in one append, the lock released meanwhile.
@@ -80,10 +101,12 @@ struct RecordWriter::State {
     }
 };
 
-RecordWriter::RecordWriter(Destination to, Say say, std::chrono::milliseconds lastWait)
+RecordWriter::RecordWriter(Destination to, Exercise exercise, Say say,
+                           std::chrono::milliseconds lastWait)
     : state_(std::make_shared<State>()), lastWait_(lastWait) {
     std::signal(SIGXFSZ, SIG_IGN);
     state_->to = std::move(to);
+    state_->exercise = std::move(exercise);
     state_->say = say ? std::move(say) : [](const std::string& message) {
         std::fprintf(stderr, "%s\n", message.c_str());
     };
@@ -103,16 +126,16 @@ RecordWriter::~RecordWriter() {
     }
     // The disk does not answer: the thread keeps its state alive and ends
     // with the program, silent from now on.
-    state_->say(messages::Lost(state_->to.path, state_->waiting.size()));
+    state_->say(messages::Lost(state_->to.path, state_->waiting.size() + state_->fresh.size()));
     state_->abandoned = true;
     lock.unlock();
     thread_.detach();
 }
 
-void RecordWriter::Append(std::string line) {
+void RecordWriter::Append(CheckRecord record) {
     {
         const std::lock_guard lock(state_->mutex);
-        state_->waiting.push_back(std::move(line));
+        state_->fresh.push_back(std::move(record));
         ++state_->handed;
         state_->work = true;
     }
@@ -124,12 +147,11 @@ void RecordWriter::Append(std::string line) {
 
 std::size_t RecordWriter::Settle() {
     std::unique_lock lock(state_->mutex);
-    if (!thread_.joinable()) {
-        return state_->waiting.size();
+    if (thread_.joinable()) {
+        const std::size_t handed = state_->handed;
+        state_->changed.wait(lock, [&] { return state_->tried >= handed || state_->finished; });
     }
-    const std::size_t handed = state_->handed;
-    state_->changed.wait(lock, [&] { return state_->tried >= handed || state_->finished; });
-    return state_->waiting.size();
+    return state_->waiting.size() + state_->fresh.size();
 }
 
 namespace messages {

@@ -3,7 +3,9 @@
 
 // Writes the records to their file without ever holding up the exercise.
 //
-// A record handed over is written by a thread of its own, so a slow disk,
+// A record handed over is made into its statement and written by a thread
+// of its own (the statement's JSON takes some fifty microseconds, the
+// record itself a few), so a slow disk,
 // a full one or a network home that stopped answering never delays a
 // check.  A record that cannot be written stays in memory and goes with
 // the next one that can; the first failure is told once (and so is the
@@ -20,15 +22,16 @@
 #include <thread>
 
 #include "records/RecordFile.h"
+#include "records/Statement.h"
 
 namespace alkynes::records {
 
-// Where the recorder hands its statement lines.
+// Where the recorder hands its records.
 class RecordSink {
   public:
     virtual ~RecordSink() = default;
-    // Takes one statement line (without its line break); returns at once.
-    virtual void Append(std::string line) = 0;
+    // Takes the record of one check; returns at once.
+    virtual void Append(CheckRecord record) = 0;
 };
 
 class RecordWriter final : public RecordSink {
@@ -39,18 +42,18 @@ class RecordWriter final : public RecordSink {
 
     // Writing past the file size limit then fails with EFBIG instead of
     // ending the program: the writer ignores SIGXFSZ from here on.
-    explicit RecordWriter(Destination to, Say say = nullptr,
-                          std::chrono::milliseconds lastWait = std::chrono::seconds(3));
+    RecordWriter(Destination to, Exercise exercise, Say say = nullptr,
+                 std::chrono::milliseconds lastWait = std::chrono::seconds(5));
     // The last try; waits for it at most `lastWait`.
     ~RecordWriter() override;
 
     RecordWriter(const RecordWriter&) = delete;
     RecordWriter& operator=(const RecordWriter&) = delete;
 
-    void Append(std::string line) override;
+    void Append(CheckRecord record) override;
 
-    // Waits until every line handed over so far has been tried, and returns
-    // how many wait in memory.
+    // Waits until every record handed over so far has been tried, and
+    // returns how many wait in memory.
     std::size_t Settle();
 
   private:

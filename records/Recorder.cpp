@@ -16,10 +16,8 @@ std::mt19937_64 SeededRandom() {
 
 }  // namespace
 
-Recorder::Recorder(Learner learner, Exercise exercise, std::unique_ptr<RecordSink> sink,
-                   Clocks clocks)
+Recorder::Recorder(Learner learner, std::unique_ptr<RecordSink> sink, Clocks clocks)
     : learner_(std::move(learner)),
-      exercise_(std::move(exercise)),
       sink_(std::move(sink)),
       clocks_(std::move(clocks)),
       random_(SeededRandom()) {
@@ -46,7 +44,7 @@ void Recorder::Checked(const CheckOutcome& outcome) {
     record.timestamp = LocalTimestamp(clocks_.wall());
     record.attemptTry = ++tries_;
     record.duration = std::chrono::floor<Centiseconds>(clocks_.steady() - start_);
-    sink_->Append(StatementLine(record, exercise_));
+    sink_->Append(std::move(record));
 }
 
 // A random (version 4) UUID in its standard form.

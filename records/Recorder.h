@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The learning record of one window: told of every check and restart, it
-// keeps the attempt's try count and start, and hands one statement for
-// each check to its sink.  It takes a few microseconds of the check; the
-// writing happens elsewhere (RecordWriter).
+// keeps the attempt's try count and start, and hands the record of each
+// check to its sink.  It takes a few microseconds of the check; the
+// statement is made and written elsewhere (RecordWriter).
 #pragma once
 
 #include <chrono>
@@ -15,7 +15,6 @@
 #include "core/Check.h"
 #include "records/Learner.h"
 #include "records/RecordWriter.h"
-#include "records/Statement.h"
 
 namespace alkynes::records {
 
@@ -29,19 +28,17 @@ class Recorder {
     };
 
     // The attempt starts now, as if the window had just been restarted.
-    Recorder(Learner learner, Exercise exercise, std::unique_ptr<RecordSink> sink,
-             Clocks clocks = {});
+    Recorder(Learner learner, std::unique_ptr<RecordSink> sink, Clocks clocks = {});
 
     // A restart: the next check is the first try again, timed from now.
     void Restarted();
-    // A check: its statement goes to the sink.
+    // A check: its record goes to the sink.
     void Checked(const CheckOutcome& outcome);
 
   private:
     std::string NewId();
 
     Learner learner_;
-    Exercise exercise_;
     std::unique_ptr<RecordSink> sink_;
     Clocks clocks_;
     std::chrono::steady_clock::time_point start_;

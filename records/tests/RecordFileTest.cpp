@@ -73,15 +73,19 @@ unsigned Mode(const std::string& path) {
     return stat(path.c_str(), &status) == 0 ? status.st_mode & 07777 : 0;
 }
 
-// A statement line of its own: `login`'s check `n` (the score tells n).
-std::string Line(const std::string& login, int n) {
+// A record of its own: `login`'s check `n`, and its statement line.
+CheckRecord Record(const std::string& login, int n) {
     CheckRecord record;
     record.id = login + "-" + std::to_string(n);
     record.login = login;
     record.timestamp = "2026-12-09T19:52:12.345+02:00";
     record.attemptTry = n + 1;
     record.score = n % 101;
-    return StatementLine(record, kExercise);
+    return record;
+}
+
+std::string Line(const std::string& login, int n) {
+    return StatementLine(Record(login, n), kExercise);
 }
 
 // Runs `child` in a process of its own; returns its exit status, or minus
@@ -222,14 +226,14 @@ TEST(Writer, HoldsTheRecordsWhileTheFolderIsAwayAndWritesThemWithTheNextOne) {
     const Destination to = ClassFile(temp / "class", "maria");
     Told told;
     {
-        RecordWriter writer(to, told.Say());
-        writer.Append(Line("maria", 1));
+        RecordWriter writer(to, kExercise, told.Say());
+        writer.Append(Record("maria", 1));
         EXPECT_EQ(writer.Settle(), 1u);
-        writer.Append(Line("maria", 2));
+        writer.Append(Record("maria", 2));
         EXPECT_EQ(writer.Settle(), 2u);
         EXPECT_EQ(told.said, std::vector<std::string>{messages::CannotWrite(to.path, ENOENT)});
         fs::create_directory(temp / "class");  // the network folder is back
-        writer.Append(Line("maria", 3));
+        writer.Append(Record("maria", 3));
         EXPECT_EQ(writer.Settle(), 0u);
     }
     EXPECT_EQ(told.said, (std::vector<std::string>{messages::CannotWrite(to.path, ENOENT),
@@ -243,9 +247,9 @@ TEST(Writer, SaysAtTheEndWhatCouldNotBeWritten) {
     const Destination to = ClassFile(temp / "gone", "maria");
     Told told;
     {
-        RecordWriter writer(to, told.Say());
-        writer.Append(Line("maria", 1));
-        writer.Append(Line("maria", 2));
+        RecordWriter writer(to, kExercise, told.Say());
+        writer.Append(Record("maria", 1));
+        writer.Append(Record("maria", 2));
     }
     ASSERT_EQ(told.said.size(), 2u);
     EXPECT_EQ(told.said.back(), messages::Lost(to.path, 2));
@@ -262,9 +266,9 @@ TEST(Writer, ADiskThatDoesNotAnswerNeverHoldsUpTheChecks) {
     ASSERT_EQ(flock(holder, LOCK_EX), 0);
     Told told;
     {
-        RecordWriter writer(to, told.Say(), std::chrono::milliseconds(200));
+        RecordWriter writer(to, kExercise, told.Say(), std::chrono::milliseconds(200));
         for (int n = 0; n < 100; ++n) {
-            writer.Append(Line("maria", n));  // returns: the check goes on
+            writer.Append(Record("maria", n));  // returns: the check goes on
         }
     }  // gives up waiting
     ASSERT_FALSE(told.said.empty());
@@ -299,14 +303,14 @@ TEST(Writer, AReadOnlyFolderIsToldOnceAndTheRecordsWaitForItToOpen) {
     const int status = AsAnotherUser(temp / "class", [&] {
         Told told;
         {
-            RecordWriter writer(to, told.Say());
-            writer.Append(Line("maria", 1));
-            writer.Append(Line("maria", 2));
+            RecordWriter writer(to, kExercise, told.Say());
+            writer.Append(Record("maria", 1));
+            writer.Append(Record("maria", 2));
             if (writer.Settle() != 2) {
                 return 1;
             }
             chmod((temp / "class").c_str(), 0755);  // the folder's owner opens it
-            writer.Append(Line("maria", 3));
+            writer.Append(Record("maria", 3));
             if (writer.Settle() != 0) {
                 return 2;
             }
@@ -327,8 +331,8 @@ TEST(Writer, AFileSizeLimitReachedMidWriteLosesNothingAndCutsNoLine) {
     const int status = InChild([&] {
         Told told;
         {
-            RecordWriter writer(to, told.Say());
-            writer.Append(Line("maria", 1));
+            RecordWriter writer(to, kExercise, told.Say());
+            writer.Append(Record("maria", 1));
             if (writer.Settle() != 0) {
                 return 1;
             }
@@ -338,13 +342,13 @@ TEST(Writer, AFileSizeLimitReachedMidWriteLosesNothingAndCutsNoLine) {
             getrlimit(RLIMIT_FSIZE, &limit);
             const rlimit small{static_cast<rlim_t>(fs::file_size(to.path) + 100), limit.rlim_max};
             setrlimit(RLIMIT_FSIZE, &small);
-            writer.Append(Line("maria", 2));
-            writer.Append(Line("maria", 3));
+            writer.Append(Record("maria", 2));
+            writer.Append(Record("maria", 3));
             if (writer.Settle() != 2 || fs::file_size(to.path) != small.rlim_cur - 100) {
                 return 2;
             }
             setrlimit(RLIMIT_FSIZE, &limit);
-            writer.Append(Line("maria", 4));
+            writer.Append(Record("maria", 4));
             if (writer.Settle() != 0) {
                 return 3;
             }
@@ -380,9 +384,9 @@ TEST(Processes, ThirtyAppendingAtOnceToOneClassFolderLoseAndMixNothing) {
                     return 1;
                 }
                 const std::string login = "s" + std::to_string(p / 2);
-                RecordWriter writer(ClassFile(temp.path(), login));
+                RecordWriter writer(ClassFile(temp.path(), login), kExercise);
                 for (int n = 0; n < kRecords; ++n) {
-                    writer.Append(Line(login, p * 1000 + n));
+                    writer.Append(Record(login, p * 1000 + n));
                     if (n % 8 == 0) {
                         writer.Settle();  // some one by one, some in batches
                     }
@@ -428,8 +432,8 @@ TEST(Processes, AWindowKilledInTheMiddleOfItsChecksLeavesAFileThatReads) {
             [&] {
                 Form1 form;
                 form.Form_Load();
-                Recorder recorder({"maria", "Μαρία", "lab"}, kExercise,
-                                  std::make_unique<RecordWriter>(to));
+                Recorder recorder({"maria", "Μαρία", "lab"},
+                                  std::make_unique<RecordWriter>(to, kExercise));
                 form.SubscribeChecks([&](const CheckOutcome& o) { recorder.Checked(o); });
                 form.SubscribeRestarts([&] { recorder.Restarted(); });
                 for (int n = 0;; ++n) {

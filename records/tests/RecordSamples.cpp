@@ -20,7 +20,13 @@ using std::chrono::milliseconds;
 
 class Printer : public records::RecordSink {
   public:
-    void Append(std::string line) override { std::printf("%s\n", line.c_str()); }
+    explicit Printer(const records::Exercise& exercise) : exercise_(exercise) {}
+    void Append(records::CheckRecord record) override {
+        std::printf("%s\n", records::StatementLine(record, exercise_).c_str());
+    }
+
+  private:
+    const records::Exercise& exercise_;
 };
 
 void Type(Form1& form, int r, const std::initializer_list<const char*>& texts) {
@@ -48,7 +54,7 @@ int main() {
         auto steady = std::chrono::steady_clock::now();
         Form1 form;
         form.Form_Load();
-        records::Recorder recorder(learner, exercise, std::make_unique<Printer>(),
+        records::Recorder recorder(learner, std::make_unique<Printer>(exercise),
                                    {.wall = [] { return std::chrono::system_clock::now(); },
                                     .steady = [&steady] { return steady; }});
         form.SubscribeChecks([&](const CheckOutcome& o) { recorder.Checked(o); });

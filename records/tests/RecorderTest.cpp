@@ -28,10 +28,11 @@ const Exercise kExercise{.activityId = "http://school.example/alkynes",
                          .moreInfo = "http://school.example/sheet.pdf",
                          .version = "1.0.0.0"};
 
+// Keeps the statement lines of the records it is handed.
 class MemorySink : public RecordSink {
   public:
     explicit MemorySink(std::vector<std::string>& lines) : lines_(lines) {}
-    void Append(std::string line) override { lines_.push_back(std::move(line)); }
+    void Append(CheckRecord record) override { lines_.push_back(StatementLine(record, kExercise)); }
 
   private:
     std::vector<std::string>& lines_;
@@ -46,7 +47,7 @@ class RecorderTest : public testing::FormFixture {
 
   protected:
     RecorderTest()
-        : recorder(Learner{"maria", "Μαρία Παπαδάκη", "lab-07"}, kExercise,
+        : recorder(Learner{"maria", "Μαρία Παπαδάκη", "lab-07"},
                    std::make_unique<MemorySink>(lines),
                    {.wall = [this] { return wall; }, .steady = [this] { return steady; }}) {
         form.SubscribeChecks([this](const CheckOutcome& o) { recorder.Checked(o); });
@@ -220,7 +221,7 @@ TEST_F(RecorderTest, TheLearnerIsTheAccountWithItsNameWhereKnown) {
     EXPECT_EQ(actor, nlohmann::json::parse(R"({"objectType":"Agent","name":"Μαρία Παπαδάκη",
         "account":{"homePage":"http://school.example/","name":"maria"}})"));
     std::vector<std::string> other;
-    Recorder nameless(Learner{"s042", "", "lab-01"}, kExercise, std::make_unique<MemorySink>(other));
+    Recorder nameless(Learner{"s042", "", "lab-01"}, std::make_unique<MemorySink>(other));
     nameless.Checked(CheckOutcome{});
     EXPECT_FALSE(nlohmann::json::parse(other.back())["actor"].contains("name"));
     EXPECT_EQ(ReadStatement(other.back())->host, "lab-01");
