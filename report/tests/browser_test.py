@@ -223,7 +223,7 @@ def main():
 
         if args.screenshot:
             shot = chromium(["--screenshot=" + os.path.abspath(args.screenshot),
-                             "--window-size=1000,2400", "--hide-scrollbars", "file://" + page],
+                             "--window-size=1000,1500", "--hide-scrollbars", "file://" + page],
                             os.path.join(temp, "profile2"))
             check(shot.returncode == 0 and os.path.exists(args.screenshot),
                   "a screenshot in %s" % args.screenshot)
