@@ -11,10 +11,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string_view>
 
 #include "app/QuitAfterFirstFrame.h"
+#include "app/Recording.h"
 #include "content/Twips.h"
 #include "info/Commands.h"
 #include "ui/BoardWidget.h"
@@ -25,13 +27,15 @@
 namespace {
 
 // Reads the program's own options (Qt's, such as -platform, were taken by
-// QApplication already): --help and --version answer and end the program,
-// and --scale gives the zoom the window is wanted at.  A factor that is no
-// number in the allowed range ends the program with a message.
-std::optional<qreal> ReadOptions(const QCoreApplication& app) {
+// QApplication already) into `parser`: --help and --version answer and end
+// the program, and --scale gives the zoom the window is wanted at.  A
+// factor that is no number in the allowed range ends the program with a
+// message.  The options of the learning record and the report are
+// `records`' to read.
+std::optional<qreal> ReadOptions(const QCoreApplication& app, QCommandLineParser& parser,
+                                 const alkynes::app::RecordOptions& records) {
     using alkynes::twips::kLargestZoom;
     using alkynes::twips::kSmallestZoom;
-    QCommandLineParser parser;
     parser.setApplicationDescription(
         QString::fromUtf8("Παρασκευές αλκινίων: άσκηση οργανικής χημείας για το λύκειο."));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
@@ -47,6 +51,7 @@ std::optional<qreal> ReadOptions(const QCoreApplication& app) {
             .arg(kLargestZoom),
         QString::fromUtf8("συντελεστής"));
     parser.addOptions({help, version, scale});
+    records.AddTo(parser);
     parser.process(app);  // an unknown option ends the program here
     if (parser.isSet(help)) {
         parser.showHelp(EXIT_SUCCESS);
@@ -54,6 +59,7 @@ std::optional<qreal> ReadOptions(const QCoreApplication& app) {
     if (parser.isSet(version)) {
         parser.showVersion();
     }
+    records.Validate(parser);
     if (!parser.isSet(scale)) {
         return std::nullopt;
     }
@@ -76,8 +82,8 @@ std::optional<qreal> ReadOptions(const QCoreApplication& app) {
     return factor;
 }
 
-// True when the command line asks only to be told something: then no
-// display is needed, and none is opened.
+// True when the command line asks only to be told something (or for the
+// class report): then no display is needed, and none is opened.
 bool AsksForHelpOrVersion(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -97,20 +103,26 @@ void Introduce(QCoreApplication& app) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (AsksForHelpOrVersion(argc, argv)) {
+    const alkynes::app::RecordOptions records;
+    QCommandLineParser parser;
+    if (AsksForHelpOrVersion(argc, argv) || alkynes::app::RecordOptions::AsksForReport(argc, argv)) {
         QCoreApplication terminal(argc, argv);
         Introduce(terminal);
-        ReadOptions(terminal);  // answers and ends the program
-        return EXIT_SUCCESS;
+        ReadOptions(terminal, parser, records);  // help and version end the program here
+        return records.RunReport(parser);
     }
     QApplication app(argc, argv);
     Introduce(app);
-    const std::optional<qreal> zoom = ReadOptions(app);
+    const std::optional<qreal> zoom = ReadOptions(app, parser, records);
     // The desktop entry's name: on Wayland the window gets its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ALKYNES_APP_ID));
     QApplication::setWindowIcon(alkynes::content::WindowIcon());
 
+    // The recorder outlives the window whose checks it is told of.
+    std::unique_ptr<alkynes::records::Recorder> recorder;
     alkynes::Form1Window window;  // loads the exercise before it is shown
+    // The attempt is timed from here, the window's load just done.
+    recorder = records.Record(parser, window.Logic());
     window.SetWantedZoom(zoom);
     QObject::connect(&window, &alkynes::Form1Window::helpRequested, &window,
                      [&window] { alkynes::info::mnuHelp_Click(&window); });

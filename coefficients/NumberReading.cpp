@@ -279,11 +279,15 @@ std::optional<std::int16_t> RoundedTextValue(std::string_view text) noexcept {
     return 0;
 }
 
+bool IsUnwrittenCoefficient(std::string_view boxText) noexcept {
+    return boxText.find_first_not_of(' ') == std::string_view::npos;
+}
+
 std::optional<std::int16_t> ReadCoefficient(std::string_view boxText) noexcept {
-    const std::size_t first = boxText.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
+    if (IsUnwrittenCoefficient(boxText)) {
         return 1;
     }
+    const std::size_t first = boxText.find_first_not_of(' ');
     const std::size_t last = boxText.find_last_not_of(' ');
     return RoundedTextValue(boxText.substr(first, last - first + 1));
 }

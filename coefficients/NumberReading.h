@@ -57,6 +57,10 @@ std::optional<std::int16_t> RoundedTextValue(std::string_view text) noexcept;
 // A box holding only a tab is not empty: it reads 0.
 std::optional<std::int16_t> ReadCoefficient(std::string_view boxText) noexcept;
 
+// True when the box holds no coefficient at all: nothing, or only spaces
+// (which ReadCoefficient reads as the unwritten 1).
+bool IsUnwrittenCoefficient(std::string_view boxText) noexcept;
+
 namespace reading {
 
 // A decimal number keeps this many significant digits; any further nonzero

@@ -31,10 +31,6 @@ constexpr Span kArrowRow{0.405, 0.525};
 constexpr Span kAboveArrow{0.19, 0.33};
 constexpr Span kBelowArrow{0.60, 0.74};
 
-constexpr const char* kFormulas[design::kMasterPieces] = {
-    "H2O", "ClCH2CH2Cl", "CaC2", "CH3CH2CCl2CH3", "CH3CH2CHCl2", "CH4", "Ca(OH)2", "H2", "NaCl",
-};
-
 // Writes down one equation from left to right.  Positions are given in
 // twips from the picture's left edge at its shown size, the unit its
 // places were measured in.
@@ -152,11 +148,12 @@ std::array<PictureContent, design::kReactions> MakeReactions() {
 std::array<PictureContent, design::kMasterPieces> MakeCompounds() {
     std::array<PictureContent, design::kMasterPieces> compounds;
     for (std::size_t k = 0; k < compounds.size(); ++k) {
+        const QString formula = QString::fromLatin1(design::kCompoundFormulas[k]);
         compounds[k].units = Units(design::kPieceSize);
         compounds[k].elements.push_back({.kind = ElementKind::Tile,
                                          .x = {0, 1},
                                          .y = {0, 1},
-                                         .text = ParseFormula(QString::fromLatin1(kFormulas[k])),
+                                         .text = ParseFormula(formula),
                                          .em = kTileTextEm,
                                          .anchor = TextAnchor::Centre});
     }

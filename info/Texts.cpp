@@ -61,6 +61,10 @@ QString CollectionUrl() {
                     "/Lessons/04RIZAZARADA/Chemistry/Tessarine/QX/QXOrganicChemistryFrames.htm");
 }
 
+QString ExerciseIri() {
+    return OnServer(config::kSchoolHost, "/alkynes");
+}
+
 QString MakerProgramsUrl() {
     return OnServer(config::kMakerHost, "/Free/GR/FreeFramesGR.htm");
 }

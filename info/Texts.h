@@ -29,6 +29,8 @@ QString WorksheetUrl();      // the printable worksheet (PDF) on the school's se
 QString SchoolHomeUrl();     // the school's home page
 QString CollectionUrl();     // the author's collection of exercises
 QString MakerProgramsUrl();  // the maker's page of free programs
+// The exercise's identifier in its learning records, on the school's host.
+QString ExerciseIri();
 
 // The about window.
 QString AboutCaption();   // "Παρασκευές αλκινίων, 2014"

@@ -33,6 +33,14 @@ inline constexpr int kBoxes = 22;
 inline constexpr int kFrames = 3;
 inline constexpr int kMethodLabels = 3;
 
+// The formula each compound's tile shows (compound k is master piece k), in
+// the compact notation the pictures are written in: a digit after a letter,
+// a ")" or another atom count is an atom count ("Ca(OH)2").  The pictures
+// typeset it; the learning record names a placed compound by it.
+inline constexpr std::array<const char*, kMasterPieces> kCompoundFormulas{
+    "H2O", "ClCH2CH2Cl", "CaC2", "CH3CH2CCl2CH3", "CH3CH2CHCl2", "CH4", "Ca(OH)2", "H2", "NaCl",
+};
+
 // One row of the window definition.
 struct ControlDesign {
     ControlName name;

@@ -7,17 +7,20 @@
 
 # What building and running the program needs; run.sh installs only these.
 # (qt6-tools-dev and qt6-l10n-tools: lrelease compiles the Greek catalogue
-# of Qt's own texts into the program; xdg-utils opens its web links.)
+# of Qt's own texts into the program; xdg-utils opens its web links;
+# nlohmann-json3-dev writes and reads the learning record.)
 ALKYNES_PROGRAM_PACKAGES=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev
+  qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev nlohmann-json3-dev
   fonts-liberation fonts-dejavu-core xdg-utils
 )
 
-# What the test suite needs besides; test.sh installs both lists.
+# What the test suite needs besides; test.sh installs both lists.  (openbox
+# manages the window of the record's end-to-end test; chromium renders the
+# class report.)
 ALKYNES_TEST_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick python3
+  xvfb xdotool x11-utils imagemagick python3 openbox chromium
   at-spi2-core dbus python3-pyatspi gir1.2-atspi-2.0
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file lintian reuse

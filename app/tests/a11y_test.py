@@ -243,6 +243,9 @@ class Session:
         # ($XDG_RUNTIME_DIR/at-spi/bus_*) and Qt's runtime files, and is
         # removed with the run.
         env["XDG_RUNTIME_DIR"] = self.runtime
+        # The records of its checks go to a folder of the run's own.
+        env["XDG_DATA_HOME"] = os.path.join(self.runtime, "data")
+        env["XDG_CONFIG_DIRS"] = os.path.join(self.runtime, "etc")
         # A fake browser: links and the worksheet go through xdg-open, which
         # here only writes down the address it was given.
         bindir = os.path.join(self.runtime, "bin")

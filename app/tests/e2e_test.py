@@ -161,6 +161,8 @@ class App:
         self.xvfb = None
         self.proc = None
         self.env = None
+        self.home = None
+        self.options = []  # more options for the program
 
     # --- processes ---------------------------------------------------------
 
@@ -171,12 +173,13 @@ class App:
         self.env["DISPLAY"] = display
         self.env.pop("WAYLAND_DISPLAY", None)
         self.env["QT_QPA_PLATFORM"] = "xcb"
+        self.home = xvfb.private_home(self.env, "alkynes-e2e-")
         if self.scale != 1:
             self.env["QT_SCALE_FACTOR"] = str(self.scale)
         self.screen_w, self.screen_h = w, h
 
     def start_program(self):
-        command = [self.program]
+        command = [self.program] + self.options
         if self.zoom_option is not None:
             command += ["--scale", str(self.zoom_option)]
         self.proc = subprocess.Popen(command, env=self.env,
@@ -187,6 +190,7 @@ class App:
 
     def stop(self):
         xvfb.stop(self.proc, self.xvfb)
+        xvfb.remove_home(self.home)
 
     # --- X helpers ---------------------------------------------------------
 

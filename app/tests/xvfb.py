@@ -5,8 +5,10 @@ xdotool calls on it, finding a window by title and stopping child processes.
 """
 
 import os
+import shutil
 import signal
 import subprocess
+import tempfile
 import time
 
 
@@ -45,6 +47,22 @@ def start_xvfb(width, height):
         stop(proc)
         raise
     return proc, ":" + number
+
+
+def private_home(env, prefix="alkynes-test-"):
+    """Gives the program under test folders of its own for its records
+    ($XDG_DATA_HOME) and for the system-wide setting ($XDG_CONFIG_DIRS),
+    so that a test never writes into the user's data, nor reads the
+    machine's /etc/xdg/alkynes.  Returns the folder; remove_home ends it."""
+    home = tempfile.mkdtemp(prefix=prefix)
+    env["XDG_DATA_HOME"] = os.path.join(home, "data")
+    env["XDG_CONFIG_DIRS"] = os.path.join(home, "etc")
+    return home
+
+
+def remove_home(home):
+    if home is not None:
+        shutil.rmtree(home, ignore_errors=True)
 
 
 def stop(*procs):

@@ -314,6 +314,11 @@ TEST(RoundedTextValue, ReadsHexadecimalAndOctalWithinTheRange) {
 TEST(ReadCoefficient, AnEmptyOrBlankBoxCountsAsOne) {
     for (const char* box : {"", " ", "     "}) {
         EXPECT_EQ(ReadCoefficient(box), 1) << '"' << box << '"';
+        EXPECT_TRUE(IsUnwrittenCoefficient(box)) << '"' << box << '"';
+    }
+    // A tab, a "1" or a text that reads 0 is written.
+    for (const char* box : {"\t", " 1 ", "x", "0"}) {
+        EXPECT_FALSE(IsUnwrittenCoefficient(box)) << '"' << box << '"';
     }
 }
 

@@ -54,11 +54,13 @@ TEST(Addresses, UseThePlainWebSchemeAndTheConfiguredHosts) {
     const QString maker = QStringLiteral("http://") + U(config::kMakerHost);
     EXPECT_EQ(WorksheetUrl(), school + "/Lessons/04RIZAZARADA/Chemistry/Tessarine/QX/WS_OC_16.pdf");
     EXPECT_EQ(SchoolHomeUrl(), school + "/");
+    EXPECT_EQ(ExerciseIri(), school + "/alkynes");
     EXPECT_EQ(CollectionUrl(),
               school + "/Lessons/04RIZAZARADA/Chemistry/Tessarine/QX/QXOrganicChemistryFrames.htm");
     EXPECT_EQ(MakerProgramsUrl(), maker + "/Free/GR/FreeFramesGR.htm");
 
-    for (const QString& address : {WorksheetUrl(), SchoolHomeUrl(), CollectionUrl()}) {
+    for (const QString& address :
+         {WorksheetUrl(), SchoolHomeUrl(), CollectionUrl(), ExerciseIri()}) {
         const QUrl url(address, QUrl::StrictMode);
         EXPECT_TRUE(url.isValid()) << address.toStdString();
         EXPECT_EQ(url.scheme(), QStringLiteral("http"));
