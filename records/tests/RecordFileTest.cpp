@@ -449,6 +449,11 @@ TEST(Processes, AWindowKilledInTheMiddleOfItsChecksLeavesAFileThatReads) {
         usleep(20000 + random() % 80000);
         kill(child, SIGKILL);
         EXPECT_EQ(Finish(child), -SIGKILL);
+        // A window killed before its first record was written leaves no
+        // file yet; one that is there always reads.
+        if (!std::filesystem::exists(to.path)) {
+            continue;
+        }
         const ReadResult read = ReadRecords({to.path});
         EXPECT_LE(read.badLines, k + 1) << "at most the line of each kill is cut short";
         EXPECT_TRUE(read.unreadable.empty());
