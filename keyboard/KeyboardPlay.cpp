@@ -4,26 +4,27 @@
 #include "keyboard/KeyboardPlay.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "core/Board.h"
 #include "core/Palette.h"
 #include "drag/Placement.h"
 #include "model/FormModel.h"
+#include "model/Structure.h"
 
 namespace alkynes {
 namespace {
 
-// The rows of the board, top to bottom: the two palette rows, then one row
+// The rows of the board, top to bottom: the palette's rows, then one row
 // for each reaction.
-constexpr int kPaletteRows = 2;
-constexpr int kRows = kPaletteRows + design::kReactions;
-constexpr int kUpperRowCells = 5;
+constexpr int kTileRows = static_cast<int>(std::size(kPaletteRows));
+constexpr int kRows = kTileRows + design::kReactions;
 
 int RowOf(Stop stop) {
     if (stop.kind == StopKind::Tile) {
-        return stop.index < kUpperRowCells ? 0 : 1;
+        return PaletteRowOf(stop.index);
     }
-    return kPaletteRows + ReactionOfSlot(stop.index);
+    return kTileRows + ReactionOfSlot(stop.index);
 }
 
 bool Valid(Stop stop) {
@@ -92,7 +93,7 @@ std::optional<Stop> KeyboardPlay::NearestInRow(int row, Twips x) const {
 // focus cannot leave the board with a tile in hand.
 std::optional<Stop> KeyboardPlay::Step(BoardKey key) const {
     const bool carrying = Carrying();
-    const int firstRow = carrying ? kPaletteRows : 0;
+    const int firstRow = carrying ? kTileRows : 0;
     const int first = carrying ? kTileStops : 0;
     const int here = StopNumber(focus_);
 

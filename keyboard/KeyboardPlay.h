@@ -39,6 +39,7 @@
 
 #include "model/Controls.h"
 #include "model/Design.h"
+#include "model/Structure.h"
 
 namespace alkynes {
 
@@ -70,7 +71,7 @@ struct Stop {
 };
 
 inline constexpr int kTileStops = design::kMasterPieces;
-inline constexpr int kSlotStops = 13;
+inline constexpr int kSlotStops = kSlots;
 inline constexpr int kStops = kTileStops + kSlotStops;
 
 // Stops are numbered 0 to 21 in reading order: the tiles, then the slots.

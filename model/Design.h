@@ -13,6 +13,7 @@
 
 #include "model/Controls.h"
 #include "model/Menu.h"  // the menu bar, design::kMenu
+#include "model/Structure.h"  // kReactions, kBoxes
 
 namespace alkynes::design {
 
@@ -25,11 +26,11 @@ inline constexpr Twips kScaleWidth = 15240;
 inline constexpr Twips kScaleHeight = 9975;
 inline constexpr Twips kTwipsPerPixel = 15;  // at 96 dots per inch
 
-// One master piece for each compound: this is also the number of compounds.
+// One master piece for each compound: this is also the number of compounds,
+// and of the palette's cells.
 inline constexpr int kMasterPieces = 9;
+static_assert(kMasterPieces == kPaletteCells, "one palette cell for each compound");
 inline constexpr int kPieces = 117;
-inline constexpr int kReactions = 5;
-inline constexpr int kBoxes = 22;
 inline constexpr int kFrames = 3;
 inline constexpr int kMethodLabels = 3;
 
