@@ -31,7 +31,7 @@ QString CollectionUrl();     // the author's collection of exercises
 QString MakerProgramsUrl();  // the maker's page of free programs
 
 // The about window.
-QString AboutCaption();   // "Παρασκευές αλκινίων, 2014"
+QString AboutCaption();   // the title, then ", 2014"
 QString CreditLine();     // "Δρ. <author>, Χημικός"
 QString Image1ToolTip();  // the emblem
 QString Label1ToolTip();  // the credit line

@@ -14,10 +14,12 @@
 #include "model/Controls.h"
 #include "model/Menu.h"  // the menu bar, design::kMenu
 #include "model/Structure.h"  // kReactions, kBoxes
+#include "model/Title.h"      // generated: kTitle
 
 namespace alkynes::design {
 
-inline constexpr const char* kCaption = "Παρασκευές αλκινίων";
+// The main window's caption: the program's title.
+inline constexpr const char* kCaption = kTitle;
 
 // The client area and its scale (default twips scale, origin 0, 0).
 inline constexpr Twips kScaleLeft = 0;
