@@ -13,7 +13,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "content/Look.h"
 #include "info/Texts.h"
+#include "model/Design.h"
 
 namespace alkynes::info {
 namespace {
@@ -141,7 +143,7 @@ void DrawEmblem(QPainter& painter, const QRectF& target) {
     painter.translate(target.topLeft());
     painter.scale(target.width() / kGrid, target.height() / kGrid);
 
-    const QColor ink = kEmblemMaroon;
+    const QColor ink = content::ToColor(design::about::kEmblemColor);
     painter.setBrush(Qt::NoBrush);
     auto ring = [&](qreal radius, qreal width) {
         painter.setPen(QPen(ink, width));

@@ -110,6 +110,13 @@ inline constexpr FontDesign kBoxFont{kTextFace, 12, true};
 // Label1: window text on the window background.
 inline constexpr FontDesign kLabelFont{kTextFace, 9.75, false};
 
+// The pictures: compound tiles filled green, the equations on a yellow
+// strip, both outlined in a dark brown; formulas in black.
+inline constexpr Rgb kTileFillColor = 0x00FF00;
+inline constexpr Rgb kReactionFillColor = 0xFFFF00;
+inline constexpr Rgb kPictureOutlineColor = 0x1F1A17;
+inline constexpr Rgb kFormulaColor = 0x000000;
+
 // LGrade: white on opaque red, in a single-line border 1 pixel wide.
 inline constexpr Rgb kGradeForeColor = 0xFFFFFF;
 inline constexpr Rgb kGradeBackColor = 0xFF0000;
@@ -132,7 +139,8 @@ inline constexpr Rgb kLogo1FillColor = 0xFFFFFF;
 inline constexpr Rect kLabel1{165, 1260, 3705, 1665};  // the credit: green on window background
 inline constexpr Rgb kLabel1ForeColor = 0x008000;
 inline constexpr FontDesign kLabel1Font{kTextFace, 24, true};
-inline constexpr Rect kImage1{2460, 420, 3195, 3195};
+inline constexpr Rect kImage1{2460, 420, 3195, 3195};  // the school's emblem, in maroon
+inline constexpr Rgb kEmblemColor = 0x800000;
 inline constexpr Rect kCmdClose{3120, 4980, 1935, 315};
 inline constexpr Rect kComment{60, 4080, 7995, 795};
 
