@@ -33,6 +33,7 @@
 #include "model/Design.h"
 #include "model/FormModel.h"
 #include "model/Menu.h"
+#include "testing/Aims.h"
 #include "testing/Invariants.h"
 
 namespace alkynes::fuzz {
@@ -178,21 +179,10 @@ Spot AimAtPalette(Game& g, Script& in) {
 // Aims at the part of a reaction picture whose drops fill slot s.
 Spot AimAtSlot(Game& g, Script& in) {
     const int s = in.Byte() % kSlots;
-    const std::int16_t r = ReactionOfSlot(s);
-    const Control& picture = g.model().ImgSyntactic(r);
-    const auto slots = SlotsOfReaction(r);
-    const Twips half = picture.Width / 2;
-    const Twips middleEnd = kMiddleSlotEnd - picture.Left;
-    Twips low = 0;
-    Twips high = half;
-    if (s == slots.back()) {
-        low = slots.size() == 2 ? half : middleEnd;
-        high = picture.Width;
-    } else if (s != slots.front()) {
-        low = half;
-        high = middleEnd;
-    }
-    const Twips x = static_cast<Twips>(picture.Left + low + (high - low) * in.Fraction());
+    const Control& picture = g.model().ImgSyntactic(ReactionOfSlot(s));
+    const testing::Band band = testing::SlotBand(g.model(), s);
+    const Twips x = static_cast<Twips>(picture.Left + band.low +
+                                       (band.high - band.low) * in.Fraction());
     return {x, static_cast<Twips>(picture.Top + picture.Height * in.Fraction())};
 }
 
