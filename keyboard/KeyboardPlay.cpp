@@ -173,6 +173,31 @@ bool KeyboardPlay::PickUp(KeyboardChange& change) {
     return true;
 }
 
+// The release of the carried tile at the focused stop.
+void KeyboardPlay::PutDown(KeyboardChange& change) {
+    const Spot at = Centre(focus_);
+    model_.MouseUp(at.x, at.y, MouseButton::Left);
+    carrying_ = false;
+    change.carryChanged = true;
+    change.boardChanged = true;
+}
+
+// The mouse's double click on the focused slot's piece: press, release, the
+// second press (which the dispatcher follows with the double click),
+// release.  Nothing while a drag is under way or the slot is empty.
+bool KeyboardPlay::RemoveFocused(KeyboardChange& change) {
+    if (model_.Dragging() || focus_.kind != StopKind::Slot || !HoldsPiece(focus_)) {
+        return false;
+    }
+    const Spot at = Centre(focus_);
+    model_.MouseDown(at.x, at.y, MouseButton::Left);
+    model_.MouseUp(at.x, at.y, MouseButton::Left);
+    model_.DblClick(at.x, at.y, MouseButton::Left);
+    model_.MouseUp(at.x, at.y, MouseButton::Left);
+    change.boardChanged = true;
+    return true;
+}
+
 bool KeyboardPlay::Do(BoardKey key, KeyboardChange& change) {
     const bool carrying = Carrying();
     // A drag of the mouse's (or a finger's) is under way: the keys may move
@@ -181,40 +206,23 @@ bool KeyboardPlay::Do(BoardKey key, KeyboardChange& change) {
     carrying_ = carrying;
 
     switch (key) {
-        case BoardKey::Activate: {
+        case BoardKey::Activate:
             if (pointerDrag) {
                 return false;
             }
             if (!carrying) {
                 return focus_.kind == StopKind::Tile && PickUp(change);
             }
-            const Spot at = Centre(focus_);
-            model_.MouseUp(at.x, at.y, MouseButton::Left);
-            carrying_ = false;
-            change.carryChanged = true;
-            change.boardChanged = true;
+            PutDown(change);
             return true;
-        }
         case BoardKey::Cancel:
             if (!carrying) {
                 return false;
             }
             EndCarry(change);
             return true;
-        case BoardKey::Remove: {
-            if (model_.Dragging() || focus_.kind != StopKind::Slot || !HoldsPiece(focus_)) {
-                return false;
-            }
-            // The mouse's double click: press, release, the second press
-            // (which the dispatcher follows with the double click), release.
-            const Spot at = Centre(focus_);
-            model_.MouseDown(at.x, at.y, MouseButton::Left);
-            model_.MouseUp(at.x, at.y, MouseButton::Left);
-            model_.DblClick(at.x, at.y, MouseButton::Left);
-            model_.MouseUp(at.x, at.y, MouseButton::Left);
-            change.boardChanged = true;
-            return true;
-        }
+        case BoardKey::Remove:
+            return RemoveFocused(change);
         default: {
             const std::optional<Stop> to = Step(key);
             if (!to) {

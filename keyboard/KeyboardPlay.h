@@ -150,6 +150,8 @@ class KeyboardPlay {
     std::optional<Stop> NearestInRow(int row, Twips x) const;
     Stop FirstEmptySlot() const;
     bool PickUp(KeyboardChange& change);
+    void PutDown(KeyboardChange& change);
+    bool RemoveFocused(KeyboardChange& change);
     bool Do(BoardKey key, KeyboardChange& change);
     void MoveFocus(Stop stop, KeyboardChange& change);
     // Ends the keyboard's carry as a drop on the bare window: the tile goes
