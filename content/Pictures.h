@@ -31,10 +31,10 @@
 namespace alkynes::content {
 
 // The colours of the pictures, from the design values.
-inline constexpr QColor kTileGreen = ToColor(design::kTileFillColor);
-inline constexpr QColor kReactionYellow = ToColor(design::kReactionFillColor);
-inline constexpr QColor kOutlineDark = ToColor(design::kPictureOutlineColor);
-inline constexpr QColor kTextBlack = ToColor(design::kFormulaColor);
+inline constexpr QColor kTileGreen = ToColor(design::kPictureColors.tileFill);
+inline constexpr QColor kReactionYellow = ToColor(design::kPictureColors.reactionFill);
+inline constexpr QColor kOutlineDark = ToColor(design::kPictureColors.outline);
+inline constexpr QColor kTextBlack = ToColor(design::kPictureColors.formula);
 
 // Draws `picture` stretched to `target` (in the painter's current
 // coordinates), as vectors.  Nothing is drawn for PictureKind::None or an

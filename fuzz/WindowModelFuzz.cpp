@@ -293,15 +293,19 @@ struct EventKind {
     void (*play)(Game&, Script&);
 };
 
+// A pointer event with a button at a spot read from the script, handed to
+// the model as the board does: only when the keyboard play admits it.
+template <PointerEvent Event, void (FormModel::*Deliver)(Twips, Twips, MouseButton)>
+void ButtonEvent(Game& g, Script& in) {
+    const Spot at = g.ReadSpot(in);
+    const MouseButton b = g.ReadButton(in);
+    if (g.keys().AdmitPointer(Event)) {
+        (g.model().*Deliver)(at.x, at.y, b);
+    }
+}
+
 constexpr EventKind kEvents[] = {
-    {"press",
-     [](Game& g, Script& in) {
-         const Spot at = g.ReadSpot(in);
-         const MouseButton b = g.ReadButton(in);
-         if (g.keys().AdmitPointer(PointerEvent::Press)) {
-             g.model().MouseDown(at.x, at.y, b);
-         }
-     }},
+    {"press", ButtonEvent<PointerEvent::Press, &FormModel::MouseDown>},
     {"move",
      [](Game& g, Script& in) {
          const Spot at = g.ReadSpot(in);
@@ -309,22 +313,9 @@ constexpr EventKind kEvents[] = {
              g.model().MouseMove(at.x, at.y);
          }
      }},
-    {"release",
-     [](Game& g, Script& in) {
-         const Spot at = g.ReadSpot(in);
-         const MouseButton b = g.ReadButton(in);
-         if (g.keys().AdmitPointer(PointerEvent::Release)) {
-             g.model().MouseUp(at.x, at.y, b);
-         }
-     }},
-    {"double click",  // the second press of a double click
-     [](Game& g, Script& in) {
-         const Spot at = g.ReadSpot(in);
-         const MouseButton b = g.ReadButton(in);
-         if (g.keys().AdmitPointer(PointerEvent::DoubleClick)) {
-             g.model().DblClick(at.x, at.y, b);
-         }
-     }},
+    {"release", ButtonEvent<PointerEvent::Release, &FormModel::MouseUp>},
+    // The second press of a double click.
+    {"double click", ButtonEvent<PointerEvent::DoubleClick, &FormModel::DblClick>},
     {"drag interrupted", [](Game& g, Script&) { g.model().InterruptDrag(); }},
     {"type", TypeIntoBox},
     {"menu",  // any item of the menu bar, as the toolkit's menu raises it

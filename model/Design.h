@@ -112,10 +112,10 @@ inline constexpr FontDesign kLabelFont{kTextFace, 9.75, false};
 
 // The pictures: compound tiles filled green, the equations on a yellow
 // strip, both outlined in a dark brown; formulas in black.
-inline constexpr Rgb kTileFillColor = 0x00FF00;
-inline constexpr Rgb kReactionFillColor = 0xFFFF00;
-inline constexpr Rgb kPictureOutlineColor = 0x1F1A17;
-inline constexpr Rgb kFormulaColor = 0x000000;
+struct PictureColors {
+    Rgb tileFill, reactionFill, outline, formula;
+};
+inline constexpr PictureColors kPictureColors{0x00FF00, 0xFFFF00, 0x1F1A17, 0x000000};
 
 // LGrade: white on opaque red, in a single-line border 1 pixel wide.
 inline constexpr Rgb kGradeForeColor = 0xFFFFFF;
