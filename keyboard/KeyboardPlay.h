@@ -4,9 +4,9 @@
 // The board played from the keyboard (and from assistive technology, which
 // moves the same focus and activates the same stops).
 //
-// A focus walks the board's stops in reading order: the nine palette tiles
-// (the top piece of each palette cell, cells 0 to 4 then 5 to 8) and the 13
-// slots.  Keys decide nothing about the exercise: each key action becomes
+// A focus walks the board's stops in reading order: the palette tiles (the
+// top piece of each palette cell, row by row) and the slots
+// (model/Structure.h).  Keys decide nothing about the exercise: each key action becomes
 // the very pointer events that a mouse would give, sent to the model's
 // dispatcher, so that the slot choice, the replacement of an occupant, the
 // boxes appearing and the grade hiding all follow from the mouse's rules:
