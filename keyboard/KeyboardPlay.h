@@ -6,9 +6,9 @@
 //
 // A focus walks the board's stops in reading order: the palette tiles (the
 // top piece of each palette cell, row by row) and the slots
-// (model/Structure.h).  Keys decide nothing about the exercise: each key action becomes
-// the very pointer events that a mouse would give, sent to the model's
-// dispatcher, so that the slot choice, the replacement of an occupant, the
+// (model/Structure.h).  Keys decide nothing about the exercise: each key
+// action becomes the very pointer events that a mouse would give, sent to
+// the model's dispatcher, so that the slot choice, the replacement of an occupant, the
 // boxes appearing and the grade hiding all follow from the mouse's rules:
 //
 //  * Activate on a tile: a press at the tile's centre (the drag starts, the
