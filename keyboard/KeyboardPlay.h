@@ -8,8 +8,9 @@
 // top piece of each palette cell, row by row) and the slots
 // (model/Structure.h).  Keys decide nothing about the exercise: each key
 // action becomes the very pointer events that a mouse would give, sent to
-// the model's dispatcher, so that the slot choice, the replacement of an occupant, the
-// boxes appearing and the grade hiding all follow from the mouse's rules:
+// the model's dispatcher, so that the slot choice, the replacement of an
+// occupant, the boxes appearing and the grade hiding all follow from the
+// mouse's rules:
 //
 //  * Activate on a tile: a press at the tile's centre (the drag starts, the
 //    tile is carried), then a move to the centre of the focused slot, so
