@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alkynes authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Παρασκευές αλκινίων: a drag-and-drop exercise on the preparation of
+// The program: a drag-and-drop exercise on the preparation of
 // alkynes.  The program opens its one main window and runs until that
 // window is closed.
 #include <QApplication>
@@ -19,6 +19,7 @@
 #include "app/Recording.h"
 #include "content/Twips.h"
 #include "info/Commands.h"
+#include "model/Design.h"
 #include "ui/BoardWidget.h"
 #include "ui/Form1Window.h"
 #include "content/Artwork.h"
@@ -37,7 +38,8 @@ std::optional<qreal> ReadOptions(const QCoreApplication& app, QCommandLineParser
     using alkynes::twips::kLargestZoom;
     using alkynes::twips::kSmallestZoom;
     parser.setApplicationDescription(
-        QString::fromUtf8("Παρασκευές αλκινίων: άσκηση οργανικής χημείας για το λύκειο."));
+        QString::fromUtf8(alkynes::design::kTitle) +
+        QString::fromUtf8(": άσκηση οργανικής χημείας για το λύκειο."));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
                                   QString::fromUtf8("Δείχνει αυτή τη βοήθεια."));
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},

@@ -13,6 +13,7 @@
 #include "core/Board.h"
 #include "model/Design.h"
 #include "model/FormModel.h"
+#include "model/Structure.h"
 
 namespace alkynes {
 namespace {

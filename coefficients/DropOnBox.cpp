@@ -3,10 +3,10 @@
 
 #include "coefficients/DropOnBox.h"
 
-#include "coefficients/CoefficientSlot.h"
 #include "drag/DragPiece.h"
 #include "drag/Placement.h"
 #include "model/FormModel.h"
+#include "model/Structure.h"
 
 namespace alkynes {
 

@@ -9,10 +9,6 @@
 
 namespace alkynes::content {
 
-QColor ToColor(design::Rgb rgb) {
-    return QColor::fromRgb(static_cast<QRgb>(rgb));
-}
-
 QFont ToFont(const design::FontDesign& font) {
     QFont qfont(QString::fromLatin1(font.face));
     qfont.setPixelSize(twips::FontPixelSize(font.points));

@@ -13,7 +13,10 @@
 
 namespace alkynes::content {
 
-QColor ToColor(design::Rgb rgb);
+constexpr QColor ToColor(design::Rgb rgb) {
+    return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                  static_cast<int>(rgb & 0xFF));
+}
 
 // The designed font, set in pixels (twips::FontPixelSize) so that its texts
 // keep their place in the layout at any logical dpi.  Its face resolves to

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <functional>
 
+#include "content/Twips.h"
 #include "model/Design.h"
 
 namespace alkynes::content {
@@ -168,8 +169,7 @@ QSize ShownSize(PictureRef picture) {
         const bool reaction = picture.kind == PictureKind::Reaction &&
                               c.name == ControlName::ImgSyntactic && c.index == picture.index;
         if (piece || reaction) {
-            return QSize(qRound(c.width / design::kTwipsPerPixel),
-                         qRound(c.height / design::kTwipsPerPixel));
+            return twips::ToPixelGrid(QRectF(0, 0, c.width, c.height), 1).size();
         }
     }
     return {};

@@ -24,15 +24,17 @@
 #include "content/Artwork.h"
 #include "content/Fonts.h"
 #include "content/Layout.h"
+#include "content/Look.h"
 #include "model/Controls.h"
+#include "model/Design.h"
 
 namespace alkynes::content {
 
-// The colours of the pictures.
-inline constexpr QColor kTileGreen{0, 255, 0};
-inline constexpr QColor kReactionYellow{255, 255, 0};
-inline constexpr QColor kOutlineDark{31, 26, 23};
-inline constexpr QColor kTextBlack{0, 0, 0};
+// The colours of the pictures, from the design values.
+inline constexpr QColor kTileGreen = ToColor(design::kPictureColors.tileFill);
+inline constexpr QColor kReactionYellow = ToColor(design::kPictureColors.reactionFill);
+inline constexpr QColor kOutlineDark = ToColor(design::kPictureColors.outline);
+inline constexpr QColor kTextBlack = ToColor(design::kPictureColors.formula);
 
 // Draws `picture` stretched to `target` (in the painter's current
 // coordinates), as vectors.  Nothing is drawn for PictureKind::None or an

@@ -52,24 +52,25 @@ inline void SetZoom(qreal zoom) {
     detail::zoom = zoom;
 }
 
-// Twips to device-independent pixels.
-inline QTransform ToPixelsTransform() {
-    const qreal s = Zoom() / static_cast<qreal>(design::kTwipsPerPixel);
+// Twips to device-independent pixels, at the program's zoom or, for the
+// window's design sizes that the pictures are rendered ahead for, at 1.
+inline QTransform ToPixelsTransform(qreal zoom = Zoom()) {
+    const qreal s = zoom / static_cast<qreal>(design::kTwipsPerPixel);
     return QTransform::fromScale(s, s);
 }
 
-inline QRectF ToPixels(const QRectF& rect) {
-    return ToPixelsTransform().mapRect(rect);
+inline QRectF ToPixels(const QRectF& rect, qreal zoom = Zoom()) {
+    return ToPixelsTransform(zoom).mapRect(rect);
 }
 
-inline QPointF ToPixels(const QPointF& point) {
-    return ToPixelsTransform().map(point);
+inline QPointF ToPixels(const QPointF& point, qreal zoom = Zoom()) {
+    return ToPixelsTransform(zoom).map(point);
 }
 
 // A rectangle in twips laid on the pixel grid: the pixels a control covers,
 // where it is painted and where its child widget lies.
-inline QRect ToPixelGrid(const QRectF& rect) {
-    const QRectF p = ToPixels(rect);
+inline QRect ToPixelGrid(const QRectF& rect, qreal zoom = Zoom()) {
+    const QRectF p = ToPixels(rect, zoom);
     return QRect(qRound(p.x()), qRound(p.y()), qRound(p.width()), qRound(p.height()));
 }
 

@@ -12,12 +12,9 @@
 #include <cstdint>
 
 #include "model/Design.h"
+#include "model/Structure.h"
 
 namespace alkynes {
-
-// The most slots and the most coefficient boxes of any reaction.
-inline constexpr std::size_t kMostSlots = 3;
-inline constexpr std::size_t kMostBoxes = 5;
 
 struct ReactionKey {
     // The compounds that belong in the reaction's slots, left to right; a

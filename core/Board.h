@@ -2,22 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The board state of the exercise: which piece lies in which slot, the
-// answer key, the palette order and the drag index, with the fixed tables
-// that tie reactions, slots and coefficient boxes together.
+// answer key, the palette order and the drag index.  Which slots and boxes
+// belong to which reaction is the exercise's structure (model/Structure.h).
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <span>
 
 #include "core/AnswerKey.h"
+#include "model/Design.h"
+#include "model/Structure.h"
 
 namespace alkynes {
 
 class FormModel;
 
-inline constexpr int kSlots = 13;
 inline constexpr int kCompounds = design::kMasterPieces;
 inline constexpr std::int16_t kEmpty = -1;
 
@@ -38,18 +38,8 @@ constexpr std::int16_t CompoundOf(int p) {
     return static_cast<std::int16_t>(p % kCompounds);
 }
 
-// The slots of reaction r, left to right: 2r, 2r+1 for reactions 0 and 1,
-// 3r-2, 3r-1, 3r for reactions 2 to 4.
-std::span<const std::int16_t> SlotsOfReaction(int r);
-
-// The reaction of slot s.
-std::int16_t ReactionOfSlot(int s);
-
 // True when every slot of reaction r holds a piece.
 bool ReactionFilled(const Board& board, int r);
-
-// The coefficient boxes of reaction r, left to right.
-std::span<const std::int16_t> ReactionBoxes(int r);
 
 // The method label of reaction r, from the answer key: one label for each
 // method, the last one shared by the reactions of the same method.

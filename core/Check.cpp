@@ -12,6 +12,7 @@
 #include "core/Palette.h"
 #include "model/Design.h"
 #include "model/FormModel.h"
+#include "model/Structure.h"
 
 namespace alkynes {
 namespace {

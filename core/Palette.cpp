@@ -3,7 +3,10 @@
 
 #include "core/Palette.h"
 
+#include <iterator>
+
 #include "model/FormModel.h"
+#include "model/Structure.h"
 
 namespace alkynes {
 
@@ -15,14 +18,17 @@ Point PaletteCellPosition(const FormModel& form, int cell) {
     const Twips T = form.Container(0).Top;
     const Twips R = kPaletteRight;
 
-    const Twips g = (T - S - 2 * H) / 3;  // gaps above, between and below the rows
-    const Twips a = (R - L - 5 * W) / 6;  // gaps of the upper row
-    const Twips b = (R - L - 4 * W) / 5;  // gaps of the lower row
-    const auto x = static_cast<Twips>(cell);
-    if (cell <= 4) {
-        return {L + a + x * (W + a), S + g};
+    const auto rows = static_cast<Twips>(std::size(kPaletteRows));
+    const Twips g = (T - S - rows * H) / (rows + 1);  // gaps above, between and below the rows
+    const int row = PaletteRowOf(cell);
+    const auto n = static_cast<Twips>(kPaletteRows[row]);
+    const Twips gap = (R - L - n * W) / (n + 1);  // the gaps of the cell's row
+    const auto x = static_cast<Twips>(cell - FirstCellOfRow(row));
+    Twips top = S + g;
+    for (int above = 0; above < row; ++above) {
+        top = top + H + g;
     }
-    return {L + b + (x - 5) * (W + b), S + g + H + g};
+    return {L + gap + x * (W + gap), top};
 }
 
 void PlaceInPalette(const Board& board, FormModel& form, std::int16_t p) {

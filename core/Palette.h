@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The palette at the top of the window, where the pieces rest before they
-// are dragged: nine cells, five in the upper row and four in the lower row,
-// each row spread evenly across the band above the first reaction frame.
+// are dragged: one cell for each compound, in the rows of kPaletteRows
+// (model/Structure.h), each row spread evenly across the band above the
+// first reaction frame.
 #pragma once
 
 #include <cstdint>

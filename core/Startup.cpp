@@ -12,6 +12,7 @@
 #include "core/Random.h"
 #include "model/Design.h"
 #include "model/FormModel.h"
+#include "model/Structure.h"
 
 namespace alkynes {
 namespace {

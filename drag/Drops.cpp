@@ -6,6 +6,7 @@
 #include "core/Palette.h"
 #include "drag/Placement.h"
 #include "model/FormModel.h"
+#include "model/Structure.h"
 
 namespace alkynes {
 

@@ -4,6 +4,7 @@
 #include "drag/Placement.h"
 
 #include "model/FormModel.h"
+#include "model/Structure.h"
 
 namespace alkynes {
 namespace {

@@ -33,6 +33,7 @@
 #include "model/Design.h"
 #include "model/FormModel.h"
 #include "model/Menu.h"
+#include "testing/Aims.h"
 #include "testing/Invariants.h"
 
 namespace alkynes::fuzz {
@@ -178,21 +179,10 @@ Spot AimAtPalette(Game& g, Script& in) {
 // Aims at the part of a reaction picture whose drops fill slot s.
 Spot AimAtSlot(Game& g, Script& in) {
     const int s = in.Byte() % kSlots;
-    const std::int16_t r = ReactionOfSlot(s);
-    const Control& picture = g.model().ImgSyntactic(r);
-    const auto slots = SlotsOfReaction(r);
-    const Twips half = picture.Width / 2;
-    const Twips middleEnd = kMiddleSlotEnd - picture.Left;
-    Twips low = 0;
-    Twips high = half;
-    if (s == slots.back()) {
-        low = slots.size() == 2 ? half : middleEnd;
-        high = picture.Width;
-    } else if (s != slots.front()) {
-        low = half;
-        high = middleEnd;
-    }
-    const Twips x = static_cast<Twips>(picture.Left + low + (high - low) * in.Fraction());
+    const Control& picture = g.model().ImgSyntactic(ReactionOfSlot(s));
+    const testing::Band band = testing::SlotBand(g.model(), s);
+    const Twips x = static_cast<Twips>(picture.Left + band.low +
+                                       (band.high - band.low) * in.Fraction());
     return {x, static_cast<Twips>(picture.Top + picture.Height * in.Fraction())};
 }
 
@@ -303,15 +293,19 @@ struct EventKind {
     void (*play)(Game&, Script&);
 };
 
+// A pointer event with a button at a spot read from the script, handed to
+// the model as the board does: only when the keyboard play admits it.
+template <PointerEvent Event, void (FormModel::*Deliver)(Twips, Twips, MouseButton)>
+void ButtonEvent(Game& g, Script& in) {
+    const Spot at = g.ReadSpot(in);
+    const MouseButton b = g.ReadButton(in);
+    if (g.keys().AdmitPointer(Event)) {
+        (g.model().*Deliver)(at.x, at.y, b);
+    }
+}
+
 constexpr EventKind kEvents[] = {
-    {"press",
-     [](Game& g, Script& in) {
-         const Spot at = g.ReadSpot(in);
-         const MouseButton b = g.ReadButton(in);
-         if (g.keys().AdmitPointer(PointerEvent::Press)) {
-             g.model().MouseDown(at.x, at.y, b);
-         }
-     }},
+    {"press", ButtonEvent<PointerEvent::Press, &FormModel::MouseDown>},
     {"move",
      [](Game& g, Script& in) {
          const Spot at = g.ReadSpot(in);
@@ -319,22 +313,9 @@ constexpr EventKind kEvents[] = {
              g.model().MouseMove(at.x, at.y);
          }
      }},
-    {"release",
-     [](Game& g, Script& in) {
-         const Spot at = g.ReadSpot(in);
-         const MouseButton b = g.ReadButton(in);
-         if (g.keys().AdmitPointer(PointerEvent::Release)) {
-             g.model().MouseUp(at.x, at.y, b);
-         }
-     }},
-    {"double click",  // the second press of a double click
-     [](Game& g, Script& in) {
-         const Spot at = g.ReadSpot(in);
-         const MouseButton b = g.ReadButton(in);
-         if (g.keys().AdmitPointer(PointerEvent::DoubleClick)) {
-             g.model().DblClick(at.x, at.y, b);
-         }
-     }},
+    {"release", ButtonEvent<PointerEvent::Release, &FormModel::MouseUp>},
+    // The second press of a double click.
+    {"double click", ButtonEvent<PointerEvent::DoubleClick, &FormModel::DblClick>},
     {"drag interrupted", [](Game& g, Script&) { g.model().InterruptDrag(); }},
     {"type", TypeIntoBox},
     {"menu",  // any item of the menu bar, as the toolkit's menu raises it

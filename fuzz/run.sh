@@ -19,28 +19,24 @@ targets="${2:-number window}"
 shift "$(($# < 2 ? $# : 2))"
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="$root/build-fuzz"
-mkdir -p "$out/corpus"
-clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-  -I"$root" "$root/fuzz/NumberReadingFuzz.cpp" "$root/coefficients/NumberReading.cpp" \
-  "$root/coefficients/tests/NumberOracle.cpp" -o "$out/number_reading_fuzz"
-for seed in "1" "2.5" "  3 " "&H1F" "&o17" "1.5D2" "-0.5" "1e5" "2,5" "abc"; do
-  printf '%s' "$seed" > "$out/corpus/seed-$(printf '%s' "$seed" | md5sum | cut -c1-8)"
-done
+# The program's own CMake build, instrumented for libFuzzer and with the
+# address and undefined-behaviour sanitizers; only the fuzz targets and
+# what they link are built.
+cmake -S "$root" -B "$out" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DALKYNES_FUZZ=ON -DALKYNES_SANITIZE=ON -DALKYNES_BUILD_GUI=OFF -DALKYNES_BUILD_BENCH=OFF \
+  >/dev/null
+cmake --build "$out" --parallel 2 --target number_reading_fuzz window_model_fuzz
+source "$root/fuzz/seeds.sh"
+mkdir -p "$out/corpus" "$out/window-corpus"
+write_number_seeds "$out/corpus"
+write_window_seeds "$out/window-corpus"
+# Run in the build folder: with -jobs, libFuzzer writes its log there.
+cd "$out"
 if [[ " $targets " == *" number "* ]]; then
-  "$out/number_reading_fuzz" -max_total_time="$seconds" -max_len=4096 "$out/corpus"
+  "$out/fuzz/number_reading_fuzz" -max_total_time="$seconds" -max_len=4096 "$out/corpus"
 fi
-
 if [[ " $targets " == *" window "* ]]; then
-  # The logic libraries are built by their own CMake files, instrumented.
-  cmake -S "$root/fuzz" -B "$out/window" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$out/window" --parallel 2 --target window_model_fuzz
-  source "$root/fuzz/window-seeds.sh"
-  mkdir -p "$out/window-corpus"
-  write_window_seeds "$out/window-corpus"
-  # Run in the build folder: with -jobs, libFuzzer writes its log there.
-  cd "$out"
-  "$out/window/window_model_fuzz" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
+  "$out/fuzz/window_model_fuzz" -max_total_time="$seconds" -max_len=4096 -timeout=10 \
     -artifact_prefix="$out/window-" "$@" "$out/window-corpus"
 fi
 exit

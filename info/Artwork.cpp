@@ -13,7 +13,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "content/Look.h"
 #include "info/Texts.h"
+#include "model/Design.h"
 
 namespace alkynes::info {
 namespace {
@@ -132,6 +134,24 @@ QPainterPath Shield(QRectF box) {
     return shield;
 }
 
+// The shield with its letter, in the emblem's grid.
+void DrawShield(QPainter& painter, const QColor& ink) {
+    const QRectF shieldBox(kCentre.x() - 40, kCentre.y() - 47, 80, 98);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(ink, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(Shield(shieldBox));
+    painter.setPen(QPen(ink, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPath(Shield(shieldBox.adjusted(5.5, 6, -5.5, -8)));
+
+    QFont letterFont = LetteringFont(62);
+    painter.setFont(letterFont);
+    painter.setPen(ink);
+    const QFontMetricsF letter(letterFont);
+    const QRectF glyph = letter.tightBoundingRect(kShieldLetter);
+    const QPointF letterCentre(kCentre.x(), shieldBox.top() + shieldBox.height() * 0.44);
+    painter.drawText(letterCentre - glyph.center(), kShieldLetter);
+}
+
 }  // namespace
 
 void DrawEmblem(QPainter& painter, const QRectF& target) {
@@ -141,7 +161,7 @@ void DrawEmblem(QPainter& painter, const QRectF& target) {
     painter.translate(target.topLeft());
     painter.scale(target.width() / kGrid, target.height() / kGrid);
 
-    const QColor ink = kEmblemMaroon;
+    const QColor ink = content::ToColor(design::about::kEmblemColor);
     painter.setBrush(Qt::NoBrush);
     auto ring = [&](qreal radius, qreal width) {
         painter.setPen(QPen(ink, width));
@@ -167,21 +187,7 @@ void DrawEmblem(QPainter& painter, const QRectF& target) {
     painter.drawPath(Star(OnCircle(starRadius, 180 - 8), 5));
     painter.drawPath(Star(OnCircle(starRadius, 8), 5));
 
-    // The shield with its letter.
-    const QRectF shieldBox(kCentre.x() - 40, kCentre.y() - 47, 80, 98);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(ink, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(Shield(shieldBox));
-    painter.setPen(QPen(ink, 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.drawPath(Shield(shieldBox.adjusted(5.5, 6, -5.5, -8)));
-
-    QFont letterFont = LetteringFont(62);
-    painter.setFont(letterFont);
-    painter.setPen(ink);
-    const QFontMetricsF letter(letterFont);
-    const QRectF glyph = letter.tightBoundingRect(kShieldLetter);
-    const QPointF letterCentre(kCentre.x(), shieldBox.top() + shieldBox.height() * 0.44);
-    painter.drawText(letterCentre - glyph.center(), kShieldLetter);
+    DrawShield(painter, ink);
 
     painter.restore();
 }

@@ -5,18 +5,14 @@
 // at every size and device pixel ratio.
 #pragma once
 
-#include <QColor>
 #include <QPainter>
 #include <QRectF>
 
 namespace alkynes::info {
 
-// The colour of the school's emblem.
-inline constexpr QColor kEmblemMaroon{128, 0, 0};
-
-// The school's emblem, maroon on a transparent ground: a double ring with
-// the school's name lettered along it, enclosing a shield with a large
-// letter.  Stretched to `target`; the painter's state is left as it was.
+// The school's emblem, maroon (design::about::kEmblemColor) on a
+// transparent ground: a double ring with the school's name lettered along
+// it, enclosing a shield with a large letter.  Stretched to `target`; the painter's state is left as it was.
 void DrawEmblem(QPainter& painter, const QRectF& target);
 
 // The software maker's logo, a colour picture (artwork/maker-logo.svg, a

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 
 #include "info/InfoConfig.h"
+#include "model/Design.h"
 
 namespace alkynes::info {
 namespace {
@@ -70,7 +71,7 @@ QString MakerProgramsUrl() {
 }
 
 QString AboutCaption() {
-    return Utf8("Παρασκευές αλκινίων, 2014");
+    return Utf8(design::kTitle) + Utf8(", 2014");
 }
 
 QString CreditLine() {
@@ -92,7 +93,8 @@ QString Logo2ToolTip() {
 
 QString BuildNotice() {
     const QStringList lines = {
-        Utf8("«Παρασκευές αλκινίων»: φύλλο εργασίας για την εισαγωγή στην οργανική χημεία."),
+        Utf8("«") + Utf8(design::kTitle) +
+            Utf8("»: φύλλο εργασίας για την εισαγωγή στην οργανική χημεία."),
         Utf8("Πρόγραμμα για εκπαιδευτική χρήση, στην τάξη και στο σπίτι."),
         Utf8("Δημιουργός: ") + CreditLine() + Utf8(" — ") + Utf8(config::kSchoolName) +
             QLatin1Char('.'),

@@ -33,7 +33,7 @@ QString MakerProgramsUrl();  // the maker's page of free programs
 QString ExerciseIri();
 
 // The about window.
-QString AboutCaption();   // "Παρασκευές αλκινίων, 2014"
+QString AboutCaption();   // the title, then ", 2014"
 QString CreditLine();     // "Δρ. <author>, Χημικός"
 QString Image1ToolTip();  // the emblem
 QString Label1ToolTip();  // the credit line

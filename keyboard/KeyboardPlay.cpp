@@ -4,26 +4,27 @@
 #include "keyboard/KeyboardPlay.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "core/Board.h"
 #include "core/Palette.h"
 #include "drag/Placement.h"
 #include "model/FormModel.h"
+#include "model/Structure.h"
 
 namespace alkynes {
 namespace {
 
-// The rows of the board, top to bottom: the two palette rows, then one row
+// The rows of the board, top to bottom: the palette's rows, then one row
 // for each reaction.
-constexpr int kPaletteRows = 2;
-constexpr int kRows = kPaletteRows + design::kReactions;
-constexpr int kUpperRowCells = 5;
+constexpr int kTileRows = static_cast<int>(std::size(kPaletteRows));
+constexpr int kRows = kTileRows + design::kReactions;
 
 int RowOf(Stop stop) {
     if (stop.kind == StopKind::Tile) {
-        return stop.index < kUpperRowCells ? 0 : 1;
+        return PaletteRowOf(stop.index);
     }
-    return kPaletteRows + ReactionOfSlot(stop.index);
+    return kTileRows + ReactionOfSlot(stop.index);
 }
 
 bool Valid(Stop stop) {
@@ -92,7 +93,7 @@ std::optional<Stop> KeyboardPlay::NearestInRow(int row, Twips x) const {
 // focus cannot leave the board with a tile in hand.
 std::optional<Stop> KeyboardPlay::Step(BoardKey key) const {
     const bool carrying = Carrying();
-    const int firstRow = carrying ? kPaletteRows : 0;
+    const int firstRow = carrying ? kTileRows : 0;
     const int first = carrying ? kTileStops : 0;
     const int here = StopNumber(focus_);
 
@@ -172,6 +173,31 @@ bool KeyboardPlay::PickUp(KeyboardChange& change) {
     return true;
 }
 
+// The release of the carried tile at the focused stop.
+void KeyboardPlay::PutDown(KeyboardChange& change) {
+    const Spot at = Centre(focus_);
+    model_.MouseUp(at.x, at.y, MouseButton::Left);
+    carrying_ = false;
+    change.carryChanged = true;
+    change.boardChanged = true;
+}
+
+// The mouse's double click on the focused slot's piece: press, release, the
+// second press (which the dispatcher follows with the double click),
+// release.  Nothing while a drag is under way or the slot is empty.
+bool KeyboardPlay::RemoveFocused(KeyboardChange& change) {
+    if (model_.Dragging() || focus_.kind != StopKind::Slot || !HoldsPiece(focus_)) {
+        return false;
+    }
+    const Spot at = Centre(focus_);
+    model_.MouseDown(at.x, at.y, MouseButton::Left);
+    model_.MouseUp(at.x, at.y, MouseButton::Left);
+    model_.DblClick(at.x, at.y, MouseButton::Left);
+    model_.MouseUp(at.x, at.y, MouseButton::Left);
+    change.boardChanged = true;
+    return true;
+}
+
 bool KeyboardPlay::Do(BoardKey key, KeyboardChange& change) {
     const bool carrying = Carrying();
     // A drag of the mouse's (or a finger's) is under way: the keys may move
@@ -180,40 +206,23 @@ bool KeyboardPlay::Do(BoardKey key, KeyboardChange& change) {
     carrying_ = carrying;
 
     switch (key) {
-        case BoardKey::Activate: {
+        case BoardKey::Activate:
             if (pointerDrag) {
                 return false;
             }
             if (!carrying) {
                 return focus_.kind == StopKind::Tile && PickUp(change);
             }
-            const Spot at = Centre(focus_);
-            model_.MouseUp(at.x, at.y, MouseButton::Left);
-            carrying_ = false;
-            change.carryChanged = true;
-            change.boardChanged = true;
+            PutDown(change);
             return true;
-        }
         case BoardKey::Cancel:
             if (!carrying) {
                 return false;
             }
             EndCarry(change);
             return true;
-        case BoardKey::Remove: {
-            if (model_.Dragging() || focus_.kind != StopKind::Slot || !HoldsPiece(focus_)) {
-                return false;
-            }
-            // The mouse's double click: press, release, the second press
-            // (which the dispatcher follows with the double click), release.
-            const Spot at = Centre(focus_);
-            model_.MouseDown(at.x, at.y, MouseButton::Left);
-            model_.MouseUp(at.x, at.y, MouseButton::Left);
-            model_.DblClick(at.x, at.y, MouseButton::Left);
-            model_.MouseUp(at.x, at.y, MouseButton::Left);
-            change.boardChanged = true;
-            return true;
-        }
+        case BoardKey::Remove:
+            return RemoveFocused(change);
         default: {
             const std::optional<Stop> to = Step(key);
             if (!to) {

@@ -4,12 +4,13 @@
 // The board played from the keyboard (and from assistive technology, which
 // moves the same focus and activates the same stops).
 //
-// A focus walks the board's stops in reading order: the nine palette tiles
-// (the top piece of each palette cell, cells 0 to 4 then 5 to 8) and the 13
-// slots.  Keys decide nothing about the exercise: each key action becomes
-// the very pointer events that a mouse would give, sent to the model's
-// dispatcher, so that the slot choice, the replacement of an occupant, the
-// boxes appearing and the grade hiding all follow from the mouse's rules:
+// A focus walks the board's stops in reading order: the palette tiles (the
+// top piece of each palette cell, row by row) and the slots
+// (model/Structure.h).  Keys decide nothing about the exercise: each key
+// action becomes the very pointer events that a mouse would give, sent to
+// the model's dispatcher, so that the slot choice, the replacement of an
+// occupant, the boxes appearing and the grade hiding all follow from the
+// mouse's rules:
 //
 //  * Activate on a tile: a press at the tile's centre (the drag starts, the
 //    tile is carried), then a move to the centre of the focused slot, so
@@ -39,6 +40,7 @@
 
 #include "model/Controls.h"
 #include "model/Design.h"
+#include "model/Structure.h"
 
 namespace alkynes {
 
@@ -70,7 +72,7 @@ struct Stop {
 };
 
 inline constexpr int kTileStops = design::kMasterPieces;
-inline constexpr int kSlotStops = 13;
+inline constexpr int kSlotStops = kSlots;
 inline constexpr int kStops = kTileStops + kSlotStops;
 
 // Stops are numbered 0 to 21 in reading order: the tiles, then the slots.
@@ -149,6 +151,8 @@ class KeyboardPlay {
     std::optional<Stop> NearestInRow(int row, Twips x) const;
     Stop FirstEmptySlot() const;
     bool PickUp(KeyboardChange& change);
+    void PutDown(KeyboardChange& change);
+    bool RemoveFocused(KeyboardChange& change);
     bool Do(BoardKey key, KeyboardChange& change);
     void MoveFocus(Stop stop, KeyboardChange& change);
     // Ends the keyboard's carry as a drop on the bare window: the tile goes

@@ -25,11 +25,17 @@ struct Place {
     Twips left, top;
 };
 
+// The master pieces lie in the palette's rows (Structure.h), in columns
+// that both rows share.
+constexpr Twips kPieceColumns[kPaletteRows[0]] = {180, 2520, 4860, 7200, 9480};
+constexpr Twips kPieceRowTops[std::size(kPaletteRows)] = {60, 540};
+
+constexpr Place PiecePlace(int k) {
+    const int row = PaletteRowOf(k);
+    return {kPieceColumns[k - FirstCellOfRow(row)], kPieceRowTops[row]};
+}
+
 // clang-format off
-constexpr Place kPiecePlaces[kMasterPieces] = {
-    {180, 60}, {2520, 60}, {4860, 60}, {7200, 60}, {9480, 60},  // upper row
-    {180, 540}, {2520, 540}, {4860, 540}, {7200, 540},          // lower row
-};
 constexpr Place kReactionPlaces[kReactions] = {
     {1560, 1380}, {1560, 3360}, {120, 5640}, {120, 6840}, {120, 8040},
 };
@@ -69,7 +75,7 @@ constexpr ControlDesign Method(int m) {
 }
 
 constexpr ControlDesign Piece(int k) {
-    const Place at = kPiecePlaces[k];
+    const Place at = PiecePlace(k);
     return Row(ImgMolecular, k, ControlKind::Image,
                {at.left, at.top, kPieceSize.width, kPieceSize.height}, true, "",
                Picture(PictureKind::Compound, k));

@@ -13,10 +13,13 @@
 
 #include "model/Controls.h"
 #include "model/Menu.h"  // the menu bar, design::kMenu
+#include "model/Structure.h"  // kReactions, kBoxes
+#include "model/Title.h"      // generated: kTitle
 
 namespace alkynes::design {
 
-inline constexpr const char* kCaption = "Παρασκευές αλκινίων";
+// The main window's caption: the program's title.
+inline constexpr const char* kCaption = kTitle;
 
 // The client area and its scale (default twips scale, origin 0, 0).
 inline constexpr Twips kScaleLeft = 0;
@@ -25,11 +28,11 @@ inline constexpr Twips kScaleWidth = 15240;
 inline constexpr Twips kScaleHeight = 9975;
 inline constexpr Twips kTwipsPerPixel = 15;  // at 96 dots per inch
 
-// One master piece for each compound: this is also the number of compounds.
+// One master piece for each compound: this is also the number of compounds,
+// and of the palette's cells.
 inline constexpr int kMasterPieces = 9;
+static_assert(kMasterPieces == kPaletteCells, "one palette cell for each compound");
 inline constexpr int kPieces = 117;
-inline constexpr int kReactions = 5;
-inline constexpr int kBoxes = 22;
 inline constexpr int kFrames = 3;
 inline constexpr int kMethodLabels = 3;
 
@@ -120,6 +123,13 @@ inline constexpr int kBoxMaxLength = 32767;
 // Label1: window text on the window background.
 inline constexpr FontDesign kLabelFont{kTextFace, 9.75, false};
 
+// The pictures: compound tiles filled green, the equations on a yellow
+// strip, both outlined in a dark brown; formulas in black.
+struct PictureColors {
+    Rgb tileFill, reactionFill, outline, formula;
+};
+inline constexpr PictureColors kPictureColors{0x00FF00, 0xFFFF00, 0x1F1A17, 0x000000};
+
 // LGrade: white on opaque red, in a single-line border 1 pixel wide, with
 // 2 pixels of room between the border and the caption on either side.
 inline constexpr Rgb kGradeForeColor = 0xFFFFFF;
@@ -155,7 +165,8 @@ inline constexpr Rgb kLogo1FillColor = 0xFFFFFF;
 inline constexpr Rect kLabel1{165, 1260, 3705, 1665};  // the credit: green on window background
 inline constexpr Rgb kLabel1ForeColor = 0x008000;
 inline constexpr FontDesign kLabel1Font{kTextFace, 24, true};
-inline constexpr Rect kImage1{2460, 420, 3195, 3195};
+inline constexpr Rect kImage1{2460, 420, 3195, 3195};  // the school's emblem, in maroon
+inline constexpr Rgb kEmblemColor = 0x800000;
 inline constexpr Rect kCmdClose{3120, 4980, 1935, 315};
 inline constexpr Rect kComment{60, 4080, 7995, 795};
 

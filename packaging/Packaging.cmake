@@ -68,6 +68,7 @@ if(WIN32)
   # and a comment that names the program a worksheet for an introduction to
   # organic chemistry.
   string(REPLACE "\"" "\"\"" ALKYNES_RC_SCHOOL_NAME "${ALKYNES_SCHOOL_NAME}")
+  string(REPLACE "\"" "\"\"" ALKYNES_RC_TITLE "${ALKYNES_TITLE}")
   if(NOT DEFINED PROJECT_VERSION_TWEAK OR PROJECT_VERSION_TWEAK STREQUAL "")
     set(PROJECT_VERSION_TWEAK 0)
   endif()
@@ -80,7 +81,7 @@ endif()
 
 if(UNIX AND NOT APPLE)
   # The desktop entry, the AppStream metadata and the themed icons.
-  foreach(var ALKYNES_AUTHOR ALKYNES_SCHOOL_HOST)
+  foreach(var ALKYNES_AUTHOR ALKYNES_SCHOOL_HOST ALKYNES_TITLE)
     string(REPLACE "&" "&amp;" value "${${var}}")
     string(REPLACE "<" "&lt;" value "${value}")
     string(REPLACE ">" "&gt;" value "${value}")
@@ -92,6 +93,7 @@ if(UNIX AND NOT APPLE)
   block()
     set(ALKYNES_AUTHOR "${_xml_ALKYNES_AUTHOR}")
     set(ALKYNES_SCHOOL_HOST "${_xml_ALKYNES_SCHOOL_HOST}")
+    set(ALKYNES_TITLE "${_xml_ALKYNES_TITLE}")
     configure_file(${_alkynes_packaging_dir}/alkynes.metainfo.xml.in ${ALKYNES_METAINFO_FILE} @ONLY)
   endblock()
 
@@ -110,6 +112,7 @@ if(UNIX AND NOT APPLE)
   set(_alkynes_doc ${_alkynes_packaging_out}/doc)
   configure_file(${_alkynes_packaging_dir}/changelog.in ${_alkynes_doc}/changelog @ONLY)
   configure_file(${_alkynes_packaging_dir}/alkynes.1 ${_alkynes_doc}/alkynes.1 COPYONLY)
+  configure_file(${_alkynes_packaging_dir}/copyright.in ${_alkynes_doc}/copyright @ONLY)
   set(_alkynes_docs "")
   foreach(doc changelog alkynes.1)
     add_custom_command(
@@ -122,7 +125,7 @@ if(UNIX AND NOT APPLE)
   add_custom_target(alkynes_docs ALL DEPENDS ${_alkynes_docs})
   add_dependencies(alkynes_package_files alkynes_docs)
   install(FILES ${_alkynes_doc}/alkynes.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-  install(FILES ${_alkynes_doc}/changelog.gz ${_alkynes_packaging_dir}/copyright
+  install(FILES ${_alkynes_doc}/changelog.gz ${_alkynes_doc}/copyright
                 ${PROJECT_SOURCE_DIR}/AUTHORS
           DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${ALKYNES_EXECUTABLE})
 endif()

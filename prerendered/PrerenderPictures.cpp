@@ -35,6 +35,16 @@ QString Literal(const QString& text) {
     return literal + QLatin1Char('"');
 }
 
+// The bytes as the elements of a C++ array, 32 to a line.
+QString ByteList(const QByteArray& bytes) {
+    QString list;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        list += QString::number(static_cast<unsigned char>(bytes[i]));
+        list += (i % 32 == 31) ? QStringLiteral(",\n") : QStringLiteral(",");
+    }
+    return list;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -53,13 +63,9 @@ int main(int argc, char** argv) {
                 alkynes::content::RenderPicture(picture, alkynes::content::ShownSize(picture), dpr);
             const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()),
                                     image.sizeInBytes());
-            const QByteArray packed = qCompress(pixels, 9);
-            QString bytes;
-            for (qsizetype i = 0; i < packed.size(); ++i) {
-                bytes += QString::number(static_cast<unsigned char>(packed[i]));
-                bytes += (i % 32 == 31) ? QStringLiteral(",\n") : QStringLiteral(",");
-            }
-            arrays += QStringLiteral("const unsigned char kData%1[] = {\n%2};\n").arg(n).arg(bytes);
+            arrays += QStringLiteral("const unsigned char kData%1[] = {\n%2};\n")
+                          .arg(n)
+                          .arg(ByteList(qCompress(pixels, 9)));
             table += QStringLiteral("    {PictureKind::%1, %2, %3, %4, kData%5, sizeof kData%5},\n")
                          .arg(picture.kind == alkynes::PictureKind::Compound
                                   ? QStringLiteral("Compound")

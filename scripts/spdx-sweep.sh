@@ -41,7 +41,7 @@ style_of() {
     *.h.in | *.cpp.in | *.rc.in | *.c.in) echo c ;;
     *.ts) echo html ;;  # Qt Linguist catalogues are XML, not TypeScript
     *.supp | .clang-format | */.clang-format) echo python ;;
-    packaging/copyright | */changelog.in | *.1) echo license ;;
+    packaging/copyright.in | */changelog.in | *.1) echo license ;;
     *.in) echo license ;;
     *) if [ "$(head -c 2 "$path")" = "#!" ]; then echo python; fi ;;
   esac

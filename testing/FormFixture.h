@@ -14,9 +14,11 @@
 
 #include "core/Board.h"
 #include "core/Palette.h"
-#include "testing/ScriptedRandom.h"
 #include "form1/Form1.h"
 #include "model/FormModel.h"
+#include "testing/Aims.h"
+#include "testing/Expected.h"
+#include "testing/ScriptedRandom.h"
 
 namespace alkynes::testing {
 
@@ -27,15 +29,6 @@ struct Spot {
 
 // Compound k rests in cell k: the palette of the window layout's table.
 inline const std::vector<int> kIdentityOrder{0, 1, 2, 3, 4, 5, 6, 7, 8};
-
-// The compounds of the answer key, slot by slot.
-inline constexpr int kRightCompound[kSlots] = {5, 7, 2, 6, 1, 8, 0, 4, 8, 0, 3, 8, 0};
-
-// The right coefficients of each reaction, box by box.
-inline const std::vector<std::vector<std::string>> kRightCoefficients{
-    {"2", "1", "3"},           {"1", "2", "1", "1"},      {"1", "2", "1", "2", "2"},
-    {"1", "2", "1", "2", "2"}, {"1", "2", "1", "2", "2"},
-};
 
 inline ControlRef PieceRef(int p) {
     return {ControlName::ImgMolecular, static_cast<std::int16_t>(p)};
@@ -89,17 +82,7 @@ class FormFixture : public ::testing::Test {
     // chooses slot s, high enough to miss placed pieces and coefficient
     // boxes.
     Spot SlotSpot(int s) {
-        const std::int16_t r = ReactionOfSlot(s);
-        const Control& picture = model().ImgSyntactic(r);
-        const auto slots = SlotsOfReaction(r);
-        const Twips middleEnd = 11880 - picture.Left;  // three-slot reactions
-        Twips X = picture.Width / 4;
-        if (s == slots.back()) {
-            X = slots.size() == 2 ? picture.Width * 3 / 4 : (middleEnd + picture.Width) / 2;
-        } else if (s != slots.front()) {
-            X = (picture.Width / 2 + middleEnd) / 2;
-        }
-        return {picture.Left + X, picture.Top + 100};
+        return {SlotAimX(model(), s), model().ImgSyntactic(ReactionOfSlot(s)).Top + 100};
     }
 
     // Drags the topmost piece of compound k from the palette into slot s

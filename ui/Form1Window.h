@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The alkynes authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The main window "Παρασκευές αλκινίων" on Qt Widgets: a fixed-size window
+// The main window, captioned with the program's title, on Qt Widgets: a fixed-size window
 // with the menu bar of the window definition and the board widget as its
 // client area.  It owns the plain Form1 (controls, board and handlers),
 // runs its load handler before it is first shown, turns menu clicks into

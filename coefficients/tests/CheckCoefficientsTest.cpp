@@ -11,6 +11,7 @@
 #include "core/Board.h"
 #include "model/Design.h"
 #include "model/FormModel.h"
+#include "testing/Expected.h"
 
 namespace alkynes {
 namespace {
@@ -132,11 +133,7 @@ TEST_F(CheckCoefficientsTest, ReadsTheBoxTextsAsNumbers) {
 }
 
 TEST_F(CheckCoefficientsTest, ANonPositiveOrUnreadableValueAnywhereEmptiesTheReaction) {
-    const std::vector<std::vector<std::string>> right = {{"2", "1", "3"},
-                                                         {"1", "2", "1", "1"},
-                                                         {"1", "2", "1", "2", "2"},
-                                                         {"1", "2", "1", "2", "2"},
-                                                         {"1", "2", "1", "2", "2"}};
+    const std::vector<std::vector<std::string>>& right = testing::kRightCoefficients;
     for (std::int16_t r = 0; r <= 4; ++r) {
         for (std::size_t i = 0; i < right[r].size(); ++i) {
             for (const char* bad : {"0", "-1", "abc", "0.4", "-2", "40000", "1e5", "32767.5"}) {

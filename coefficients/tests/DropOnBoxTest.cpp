@@ -18,11 +18,6 @@ namespace {
 constexpr int kBoxSlot[22] = {0, 1, 1, 2, 2, 3, 3,  4,  4,  5,  5,
                               6, 7, 7, 8, 8, 9, 10, 10, 11, 11, 12};
 
-constexpr Twips kSlotLeft[kSlots] = {2340, 10880, 2340,  10880, 890,  9455, 12590,
-                                     890,  9455,  12590, 890,   9455, 12590};
-constexpr Twips kSlotTop[kSlots] = {1682.5f, 1682.5f, 3662.5f, 3662.5f, 5942.5f, 5942.5f, 5942.5f,
-                                    7142.5f, 7142.5f, 7142.5f, 8342.5f, 8342.5f, 8342.5f};
-
 using DropOnBox = FormFixture;
 
 TEST_F(DropOnBox, ThePieceFollowsThePointerOverABox) {
@@ -66,7 +61,7 @@ TEST_F(DropOnBox, EveryBoxFillsItsOwnSlotWhereverInTheBoxThePointerIs) {
             Move(at);
             Release(at);
             EXPECT_EQ(SlotPiece(s), piece);
-            EXPECT_TRUE(At(piece, kSlotLeft[s], kSlotTop[s]));
+            EXPECT_TRUE(At(piece, kSnapLeft[s], kSnapTop[s]));
             EXPECT_TRUE(AtCell(old));
             for (int r = 0; r < 5; ++r) {
                 EXPECT_TRUE(BoxesVisible(r));

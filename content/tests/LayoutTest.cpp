@@ -12,6 +12,7 @@
 
 #include "content/Layout.h"
 #include "model/Design.h"
+#include "testing/Expected.h"
 
 namespace alkynes::content {
 namespace {
@@ -227,8 +228,6 @@ TEST(ReactionContent, EachCoefficientBoxLiesOnItsDashedPlace) {
 TEST(ReactionContent, SnappedPiecesCoverTheirSlotBoxes) {
     // Where a piece lands in each slot (left edge in window twips); the
     // piece's top lies 35 twips above centring it on the picture.
-    const std::array<double, 13> snapLeft = {2340, 10880, 2340,  10880, 890,  9455, 12590,
-                                             890,  9455,  12590, 890,   9455, 12590};
     constexpr double kPieceWidth = 2235, kPieceHeight = 435;
     int checked = 0;
     for (int r = 0; r < 5; ++r) {
@@ -239,7 +238,7 @@ TEST(ReactionContent, SnappedPiecesCoverTheirSlotBoxes) {
         for (std::size_t i = 0; i < slotBoxes.size(); ++i) {
             const Element& slot = *slotBoxes[i];
             EXPECT_EQ(slot.slot, first + static_cast<int>(i)) << "slotBoxes run left to right";
-            const double left = snapLeft.at(slot.slot);
+            const double left = testing::kSnapLeft[slot.slot];
             EXPECT_TRUE(Rect({left, top, left + kPieceWidth, top + kPieceHeight})
                             .Contains(InWindow(r, slot)))
                 << "slot " << slot.slot;

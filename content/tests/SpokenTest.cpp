@@ -7,7 +7,7 @@
 
 #include "content/Layout.h"
 #include "content/Spoken.h"
-#include "content/tests/SpokenNames.h"
+#include "testing/SpokenNames.h"
 
 namespace alkynes::content {
 namespace {

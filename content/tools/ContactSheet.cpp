@@ -15,6 +15,7 @@
 #include "content/DrawingApplication.h"
 #include "content/Look.h"
 #include "content/Pictures.h"
+#include "content/Twips.h"
 #include "core/AnswerKey.h"
 #include "core/Board.h"
 #include "drag/Placement.h"
@@ -109,9 +110,7 @@ void Equation(Sheet& sheet, PictureCache& cache, int r, double dpr, bool pieces)
                 static_cast<std::int8_t>(kAnswerKey[static_cast<std::size_t>(r)].compounds[i])};
             const QPixmap& piece = cache.Pixmap(compound, ShownSize(compound), dpr);
             Blit(sheet.painter,
-                 QPointF(kMargin + left / design::kTwipsPerPixel * dpr,
-                         sheet.y + top / design::kTwipsPerPixel * dpr),
-                 piece);
+                 QPointF(kMargin, sheet.y) + twips::ToPixels(QPointF(left, top), 1) * dpr, piece);
         }
         sheet.painter.setPen(QPen(Qt::red, 1));
         sheet.painter.setBrush(Qt::NoBrush);
@@ -120,10 +119,10 @@ void Equation(Sheet& sheet, PictureCache& cache, int r, double dpr, bool pieces)
                 box.top >= picture->top + picture->height) {
                 continue;
             }
-            const double s = dpr / design::kTwipsPerPixel;
-            sheet.painter.drawRect(QRectF(kMargin + (box.left - picture->left) * s,
-                                          sheet.y + (box.top - picture->top) * s, box.width * s - 1,
-                                          box.height * s - 1));
+            const QRectF at = twips::ToPixels(
+                QRectF(box.left - picture->left, box.top - picture->top, box.width, box.height), 1);
+            sheet.painter.drawRect(QRectF(kMargin + at.x() * dpr, sheet.y + at.y() * dpr,
+                                          at.width() * dpr - 1, at.height() * dpr - 1));
         }
     }
     sheet.y += equation.height() + 2 * kGap;

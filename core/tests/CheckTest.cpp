@@ -11,13 +11,14 @@
 
 #include "core/Palette.h"
 #include "core/Startup.h"
+#include "testing/Expected.h"
 #include "testing/ScriptedRandom.h"
 #include "model/FormModel.h"
 
 namespace alkynes {
 namespace {
 
-constexpr int kAnswer[kSlots] = {5, 7, 2, 6, 1, 8, 0, 4, 8, 0, 3, 8, 0};
+using testing::kRightCompound;
 
 // A board in its starting position, with helpers to lay compounds into
 // slots and a judge of coefficients that says yes for chosen reactions.
@@ -39,7 +40,7 @@ class CheckTest : public ::testing::Test {
     void PutAnswers(std::initializer_list<int> reactions) {
         for (int r : reactions) {
             for (std::int16_t s : SlotsOfReaction(r)) {
-                Put(s, kAnswer[s]);
+                Put(s, kRightCompound[s]);
             }
         }
     }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -137,27 +138,41 @@ TEST_F(DropOnWindow, AMethodLabelSendsThePieceBack) {
 
 using DragEnd = FormFixture;
 
+// Releases outside the window, each after its moves: the piece goes back to
+// its palette cell and no slot changes.
+struct OutsideRelease {
+    const char* what;
+    std::vector<Spot> moves;
+    Spot release;
+    bool sticksOut = false;  // the piece then lies partly outside the window
+};
+
 TEST_F(DragEnd, AReleaseOutsideTheWindowLeavesNoStrandedPiece) {
     FillRight(0);
     const auto before = SlotPieces(board());
-    // Over a picture near the edge the piece sticks out of the window; a
-    // release beside the window, over where the piece lies, still reaches
-    // the window.
-    Press(PaletteSpot(4));
-    Move({15080, 5700});
-    ASSERT_TRUE(At(4, 15140, 5482.5f));
-    EXPECT_EQ(model().ControlAt(15300, 5700), std::nullopt) << "outside, no control is hit";
-    Release({15300, 5700});
-    EXPECT_FALSE(model().Dragging());
-    EXPECT_TRUE(AtCell(4));
-    EXPECT_EQ(SlotPieces(board()), before);
-
-    Press(PaletteSpot(4));
-    Move({3000, 1800});
-    Release({-100, 20000});
-    EXPECT_FALSE(model().Dragging());
-    EXPECT_TRUE(AtCell(4));
-    EXPECT_EQ(SlotPieces(board()), before);
+    const Twips beyond = model().ScaleWidth() + 450;  // 30 pixels past the right edge
+    const OutsideRelease cases[] = {
+        // Over a picture near the edge the piece sticks out of the window
+        // (to 15140 + 2235); a release beside the window, over where the
+        // piece lies, still reaches the window.
+        {"beside the window, over the piece", {{15080, 5700}}, {15300, 5700}, true},
+        {"far below and left", {{3000, 1800}}, {-100, 20000}},
+        {"past the edge, from over a slot", {SlotSpot(6), {beyond, 6000}}, {beyond, 6000}},
+    };
+    for (const OutsideRelease& c : cases) {
+        SCOPED_TRACE(c.what);
+        Press(PaletteSpot(4));
+        for (const Spot& to : c.moves) {
+            Move(to);
+        }
+        EXPECT_TRUE(!c.sticksOut || At(4, 15140, 5482.5f));
+        EXPECT_EQ(model().ControlAt(c.release.x, c.release.y), std::nullopt)
+            << "outside, no control is hit";
+        Release(c.release);
+        EXPECT_FALSE(model().Dragging());
+        EXPECT_TRUE(AtCell(4));
+        EXPECT_EQ(SlotPieces(board()), before);
+    }
 }
 
 TEST_F(DragEnd, AnInterruptedDragLeavesNoStrandedPiece) {

@@ -15,12 +15,6 @@
 namespace alkynes::testing {
 namespace {
 
-// Where a piece sits in each slot with the window as laid out.
-constexpr Twips kSlotLeft[kSlots] = {2340, 10880, 2340,  10880, 890,  9455, 12590,
-                                     890,  9455,  12590, 890,   9455, 12590};
-constexpr Twips kSlotTop[kSlots] = {1682.5f, 1682.5f, 3662.5f, 3662.5f, 5942.5f, 5942.5f, 5942.5f,
-                                    7142.5f, 7142.5f, 7142.5f, 8342.5f, 8342.5f, 8342.5f};
-
 struct DropCase {
     int reaction;
     Twips X;  // from the picture's left edge
@@ -55,7 +49,7 @@ TEST_F(Placement, TheSlotFollowsThePointersHorizontalPositionOnly) {
             for (int s = 0; s < kSlots; ++s) {
                 EXPECT_EQ(SlotPiece(s), s == c.slot ? piece : kEmpty) << "slot " << s;
             }
-            EXPECT_TRUE(At(piece, kSlotLeft[c.slot], kSlotTop[c.slot]));
+            EXPECT_TRUE(At(piece, kSnapLeft[c.slot], kSnapTop[c.slot]));
         }
     }
 }
@@ -108,7 +102,7 @@ TEST_F(Placement, OneCompoundCanFillEverySlot) {
         const std::int16_t piece = SlotPiece(s);
         EXPECT_EQ(piece, used[static_cast<std::size_t>(s)]);
         EXPECT_EQ(piece % kCompounds, 8);
-        EXPECT_TRUE(At(piece, kSlotLeft[s], kSlotTop[s]));
+        EXPECT_TRUE(At(piece, kSnapLeft[s], kSnapTop[s]));
     }
     std::sort(used.begin(), used.end());
     EXPECT_EQ(std::adjacent_find(used.begin(), used.end()), used.end()) << "13 different pieces";

@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include "content/Look.h"
 #include "info/Artwork.h"
+#include "model/Design.h"
 
 namespace alkynes::info {
 namespace {
@@ -41,7 +43,7 @@ TEST(Emblem, IsMaroonOnATransparentGround) {
             ++inked;
             if (qAlpha(p) == 255) {
                 ++solid;
-                ASSERT_EQ(QColor(p), kEmblemMaroon) << "at " << x << ", " << y;
+                ASSERT_EQ(QColor(p), content::ToColor(design::about::kEmblemColor)) << "at " << x << ", " << y;
             }
         }
     }

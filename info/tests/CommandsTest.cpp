@@ -23,12 +23,15 @@ namespace {
 using testing::UrlRecorder;
 using testing::WhenModal;
 
+// With the program's Greek catalogue of Qt's texts installed (TestMain),
+// the button still reads OK.
 TEST(HelpBox, IsAnInformationBoxWithOneOkButton) {
     const auto box = MakeHelpBox(nullptr);
     EXPECT_EQ(box->windowTitle(), HelpTitle());
     EXPECT_EQ(box->icon(), QMessageBox::Information);
     EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
     EXPECT_EQ(box->buttons().size(), 1);
+    EXPECT_EQ(box->button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
     EXPECT_EQ(box->text(), ShownText(HelpText()));
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
 }

@@ -19,6 +19,7 @@
 #include <cmath>
 #include <vector>
 
+#include "content/Twips.h"
 #include "info/Commands.h"
 #include "info/FrmAbout.h"
 #include "info/Texts.h"
@@ -112,6 +113,17 @@ TEST_F(AboutWindow, IsAFixedDialogWithItsCaptionSizeAndLook) {
 
     EXPECT_TRUE(window->autoFillBackground());
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(64, 64, 64));
+}
+
+// At the zoom the main window chose (--scale 2), the whole window is twice
+// as large.
+TEST_F(AboutWindow, FollowsTheZoom) {
+    twips::SetZoom(2);
+    frmAbout().Load(&main_);
+    const QSize size = frmAbout().Window()->size();
+    frmAbout().Unload();
+    twips::SetZoom(1);
+    EXPECT_EQ(size, QSize(1074, 710));
 }
 
 TEST_F(AboutWindow, ControlsLieAtTheirRectanglesInStackingOrder) {

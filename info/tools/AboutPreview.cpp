@@ -13,14 +13,16 @@
 
 #include "info/Commands.h"
 #include "content/Pictures.h"
+#include "model/Design.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     alkynes::content::InstallFontSubstitutions();
     const char* what = argc > 1 ? argv[1] : "about";
 
-    QLabel main(QString::fromUtf8("Παρασκευές αλκινίων (stand-in)"));
-    main.setWindowTitle(QString::fromUtf8("Παρασκευές αλκινίων"));
+    const QString title = QString::fromUtf8(alkynes::design::kCaption);
+    QLabel main(title + QStringLiteral(" (stand-in)"));
+    main.setWindowTitle(title);
     main.setWindowIcon(alkynes::content::WindowIcon());
     main.setAlignment(Qt::AlignCenter);
     QPalette white = main.palette();

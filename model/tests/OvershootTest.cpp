@@ -48,15 +48,6 @@ TEST_F(Overshoot, AJumpOutsideAndBackOntoASlotPlacesThePiece) {
     }
 }
 
-TEST_F(Overshoot, AReleaseOutsideStillReturnsThePiece) {
-    const std::int16_t piece = PickUpOver(0, kRightSlot);
-    Move({model().ScaleWidth() + kOvershoot, 6000});
-    Release({model().ScaleWidth() + kOvershoot, 6000});
-    EXPECT_FALSE(model().Dragging());
-    EXPECT_TRUE(AtCell(piece));
-    EXPECT_TRUE(NoSlotFilled());
-}
-
 TEST_F(Overshoot, TheEdgeRuleStillHoldsInsideTheWindow) {
     const std::int16_t piece = PickUpOver(0, kRightSlot);
     Move({model().ScaleWidth() + kOvershoot, 6000});

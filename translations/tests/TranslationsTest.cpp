@@ -3,7 +3,6 @@
 
 // Qt's own texts in Greek, read from the menus Qt builds: any source text or
 // context that is not exactly Qt's would leave its English entry showing.
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QByteArray>
@@ -24,7 +23,6 @@
 #include <memory>
 #include <ostream>
 
-#include "info/Commands.h"
 #include "translations/Translations.h"
 
 // Failures show the texts, not their bytes.
@@ -158,13 +156,6 @@ TEST(Translations, ScrollBarMenuIsGreek) {
         QApplication::sendEvent(&bar, &event);
         EXPECT_EQ(shown, c.labels) << c.orientation;
     }
-}
-
-TEST(Translations, HelpBoxKeepsItsOkButton) {
-    const auto box = alkynes::info::MakeHelpBox(nullptr);
-    const QAbstractButton* ok = box->button(QMessageBox::Ok);
-    ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
 }
 
 // Every message of the catalogue is finished and is what Qt now answers for

@@ -11,7 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "content/tests/SpokenNames.h"
+#include "testing/SpokenNames.h"
 #include "keyboard/KeyboardPlay.h"
 #include "ui/BoardAccessible.h"
 

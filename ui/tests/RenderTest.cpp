@@ -6,11 +6,13 @@
 #include "ui/tests/WindowFixture.h"
 
 #include <QBackingStore>
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
 
 #include <cmath>
+#include <cstdio>
 
 #include "content/Pictures.h"
 
@@ -65,9 +67,17 @@ class RenderTest : public WindowTest {
             }
         }
         if (count != 0 && qEnvironmentVariableIsSet("ALKYNES_TEST_DUMP")) {
+            // In the system's temporary folder, named by the scale and the
+            // count, so that the 1× and 2× runs keep each other's dumps.
             static int n = 0;
-            a.save(QStringLiteral("/tmp/diff-%1-a.png").arg(n));
-            b.save(QStringLiteral("/tmp/diff-%1-b.png").arg(n));
+            const QString stem = QDir(QDir::tempPath())
+                                     .filePath(QStringLiteral("alkynes-diff-%1x-%2")
+                                                   .arg(QStringLiteral(ALKYNES_TEST_SCALE))
+                                                   .arg(n));
+            a.save(stem + QStringLiteral("-a.png"));
+            b.save(stem + QStringLiteral("-b.png"));
+            std::fprintf(stderr, "differing images written to %s-a.png and -b.png\n",
+                         qPrintable(stem));
             ++n;
         }
         return count;

@@ -24,6 +24,8 @@
 #include "core/Board.h"
 #include "core/Palette.h"
 #include "drag/Placement.h"
+#include "testing/Aims.h"
+#include "testing/Expected.h"
 #include "testing/ScriptedRandom.h"
 #include "ui/BoardWidget.h"
 #include "ui/Form1Window.h"
@@ -34,9 +36,6 @@ namespace alkynes::testing {
 
 // The palette order of the tests' first attempt: the cell of each compound.
 inline const std::vector<int> kOrder{3, 7, 0, 5, 1, 8, 2, 6, 4};
-
-// The compound that belongs in each slot.
-inline constexpr int kRightCompound[kSlots] = {5, 7, 2, 6, 1, 8, 0, 4, 8, 0, 3, 8, 0};
 
 class WindowTest : public ::testing::Test {
   protected:
@@ -112,17 +111,7 @@ class WindowTest : public ::testing::Test {
     // A spot on reaction picture r that a drop sends to slot s, above where
     // placed pieces and coefficient boxes lie.
     QPoint SlotSpot(int s) {
-        const int r = ReactionOfSlot(s);
-        const Control& pic = Model().ImgSyntactic(r);
-        const auto inReaction = SlotsOfReaction(r);
-        Twips x = pic.Left + pic.Width / 4;
-        if (s == inReaction.back()) {
-            x = inReaction.size() == 2 ? pic.Left + 3 * pic.Width / 4
-                                       : (kMiddleSlotEnd + pic.Left + pic.Width) / 2;
-        } else if (s != inReaction.front()) {
-            x = (pic.Left + pic.Width / 2 + kMiddleSlotEnd) / 2;
-        }
-        return At(x, pic.Top + 150);
+        return At(SlotAimX(Model(), s), Model().ImgSyntactic(ReactionOfSlot(s)).Top + 150);
     }
 
     // --- Input -------------------------------------------------------------

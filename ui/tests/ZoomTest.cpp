@@ -11,7 +11,6 @@
 #include <QPainter>
 
 #include "content/Pictures.h"
-#include "info/FrmAbout.h"
 
 namespace alkynes::testing {
 namespace {
@@ -95,14 +94,6 @@ TEST_F(ZoomTest, TilesAreDrawnForTheirZoomedSize) {
         const QImage shown = board.copy(QRect(at.topLeft() * dpr, drawn.size()));
         EXPECT_TRUE(shown == expected) << "compound " << k;
     }
-}
-
-TEST_F(ZoomTest, TheAboutWindowFollows) {
-    info::FrmAbout about;
-    about.Load(&Window());
-    ASSERT_TRUE(about.IsLoaded());
-    EXPECT_EQ(about.Window()->size(), QSize(1074, 710));
-    about.Unload();
 }
 
 }  // namespace

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The alkynes authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "coefficients/CoefficientSlot.h"
+#include "model/Structure.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <stdexcept>
 
-#include "core/Board.h"
+#include "model/Design.h"
 
 namespace alkynes {
 namespace {

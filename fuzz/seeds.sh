@@ -1,10 +1,18 @@
 # SPDX-FileCopyrightText: 2026 The alkynes authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Seed scripts of the window model's fuzz target, in its event encoding
-# (fuzz/WindowModelFuzz.cpp): whole games the fuzzer starts from, so that it
-# begins with full boards and graded checks instead of finding them first.
-# Sourced by fuzz/run.sh.
+# The seeds of the fuzz targets.  Typed coefficients of every form the
+# reading knows; and scripts of the window model's fuzz target, in its
+# event encoding (fuzz/WindowModelFuzz.cpp): whole games the fuzzer starts
+# from, so that it begins with full boards and graded checks instead of
+# finding them first.  Sourced by fuzz/run.sh and fuzz/replay-seeds.sh.
+
+write_number_seeds() {
+  local seed
+  for seed in "1" "2.5" "  3 " "&H1F" "&o17" "1.5D2" "-0.5" "1e5" "2,5" "abc"; do
+    printf '%s' "$seed" > "$1/seed-$(printf '%s' "$seed" | md5sum | cut -c1-8)"
+  done
+}
 
 # The bytes given as numbers.
 seed_bytes() {

@@ -14,7 +14,7 @@
 // below).  A failure names the seed and the
 // event, and the same two variables replay it, e.g.
 //
-//   ALKYNES_SEED=20261209 ALKYNES_RANDOM_EVENTS=5000 ./form1_tests --gtest_filter='RandomPlay.*'
+//   ALKYNES_SEED=20261209 ALKYNES_RANDOM_EVENTS=5000 ./keyboard_tests --gtest_filter='RandomPlay.*'
 #include <gtest/gtest.h>
 
 #include <array>
