@@ -17,6 +17,7 @@
 #include "app/QuitAfterFirstFrame.h"
 #include "content/Twips.h"
 #include "info/Commands.h"
+#include "ui/BoardAccessible.h"
 #include "ui/BoardWidget.h"
 #include "ui/Form1Window.h"
 #include "content/Artwork.h"
@@ -111,6 +112,8 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(alkynes::content::WindowIcon());
 
     alkynes::Form1Window window;  // loads the exercise before it is shown
+    // What a screen reader finds on the board and hears of it.
+    alkynes::AttachBoardAccessible(*window.Board(), window.Logic());
     window.SetWantedZoom(zoom);
     QObject::connect(&window, &alkynes::Form1Window::helpRequested, &window,
                      [&window] { alkynes::info::mnuHelp_Click(&window); });
