@@ -14,11 +14,14 @@ ALKYNES_PROGRAM_PACKAGES=(
   fonts-liberation fonts-dejavu-core xdg-utils
 )
 
-# What the test suite needs besides; test.sh installs both lists.
+# What the test suite needs besides; test.sh installs both lists.  (orca,
+# speech-dispatcher with a voice, and a window manager: the screen-reader
+# test, app/tests/orca_test.py.)
 ALKYNES_TEST_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick python3
   at-spi2-core dbus python3-pyatspi gir1.2-atspi-2.0
+  orca speech-dispatcher speech-dispatcher-espeak-ng openbox
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file lintian reuse
 )
