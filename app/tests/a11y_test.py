@@ -462,8 +462,8 @@ def is_credit(node):
 
 # The about window's links in their tab order after the notice: what each
 # is called and how the student opens it (both keys are tried).
-ABOUT_LINKS = [("the emblem", lambda n: n.name == "Έμβλημα του σχολείου", "Return"),
-               ("the credit line", is_credit, "space"),
+ABOUT_LINKS = [("the credit line", is_credit, "space"),
+               ("the emblem", lambda n: n.name == "Έμβλημα του σχολείου", "Return"),
                ("the maker's logo", lambda n: n.name == "Λογότυπο του κατασκευαστή", "KP_Enter")]
 
 

@@ -63,8 +63,10 @@ ctl.!default { type hw card 0 }
 """
 
 # "SPEECH OUTPUT: 'text'" and the voice: "{'established': False}", or a
-# named voice before it, " voice=uppercase".
-SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?(?:voice=\S+ ?)?\{.*\}$")
+# named voice before it, " voice=uppercase".  A text of several lines goes
+# on in lines indented by 18 spaces, below the time stamp.
+SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)' ?(?:voice=\S+ ?)?\{.*\}$", re.DOTALL)
+GOES_ON = " " * 18
 
 
 class Speech:
@@ -76,6 +78,7 @@ class Speech:
         self.said = []
         self._offset = 0
         self._rest = b""
+        self._open = None  # an utterance whose lines have not all come yet
 
     def read(self):
         try:
@@ -87,10 +90,18 @@ class Speech:
         self._offset += len(data)
         lines = (self._rest + data).split(b"\n")
         self._rest = lines.pop()
-        for line in lines:
-            found = SPOKEN.search(line.decode("utf-8", "replace"))
+        for raw in lines:
+            line = raw.decode("utf-8", "replace")
+            if self._open is not None and line.startswith(GOES_ON):
+                self._open += "\n" + line[len(GOES_ON):]
+            elif "SPEECH OUTPUT: '" in line:
+                self._open = line
+            else:
+                self._open = None
+            found = SPOKEN.search(self._open) if self._open is not None else None
             if found:
                 self.said.append(found.group(1).strip())
+                self._open = None
         return self.said
 
     def mark(self):
