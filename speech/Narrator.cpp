@@ -76,6 +76,11 @@ std::string Narrator::StopName(Stop stop) const {
     return stop.kind == StopKind::Tile ? TileName(stop.index) : SlotName(stop.index);
 }
 
+std::string Narrator::StopRead(Stop stop) const {
+    return stop.kind == StopKind::Tile ? TileName(stop.index)
+                                       : Joined({SlotName(stop.index), SlotDescription(stop.index)});
+}
+
 std::string Narrator::EquationName(int r) const {
     SlotCompounds held{};
     const Board& board = logic_.State();
@@ -100,7 +105,7 @@ std::string Narrator::Changes(const Scene& was, const Scene& is, bool boardFocus
     if (is.carried != kEmpty && is.carried != was.carried) {
         said.push_back(CarriedSentence(words_, CompoundOf(is.carried)));
         if (boardFocused && !(is.focus == was.focus)) {
-            said.push_back(StopName(is.focus));  // where the tile was carried to
+            said.push_back(StopRead(is.focus));  // where the tile was carried to
         }
     }
     for (std::size_t s = 0; s < is.slotPieces.size(); ++s) {
@@ -146,7 +151,7 @@ std::string Narrator::Update(bool boardFocused) {
     *heard_ = {};
     scene_ = now;
     if (boardFocused && (focusGivenBack || hintDue_)) {
-        said.push_back(StopName(now.focus));
+        said.push_back(StopRead(now.focus));
     }
     if (boardFocused && hintDue_) {
         said.push_back(kKeysHint);

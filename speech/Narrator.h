@@ -54,7 +54,13 @@ class Narrator {
     std::string TileName(int cell) const;
     std::string SlotName(int slot) const;
     std::string StopName(Stop stop) const;
+    // All a screen reader reads of a stop as the focus reaches it: its name
+    // and, for a slot, its equation.
+    std::string StopRead(Stop stop) const;
     std::string EquationName(int r) const;
+    // What a slot adds after its name: its equation as it reads now, which
+    // a sighted student sees around it while choosing a compound.
+    std::string SlotDescription(int slot) const { return EquationName(ReactionOfSlot(slot)); }
     std::string BadgeName() const;
     std::string MethodName(int label) const;
     // A tile that offers a piece, a slot that holds one.
@@ -69,7 +75,8 @@ class Narrator {
     // One sentence for everything that changed since the last call (empty
     // when nothing is to be said).  `boardFocused`: the board has the
     // keyboard's focus, so that a sentence that moved it or gave it back
-    // (a pick-up, a check, a restart) ends with the focused stop.
+    // (a pick-up, a check, a restart) ends with the focused stop as it is
+    // read (the sentence is said over the screen reader's own reading).
     std::string Update(bool boardFocused);
 
   private:

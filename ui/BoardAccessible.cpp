@@ -336,6 +336,8 @@ QString BoardAccessible::Name(ItemRef ref) const {
 
 QString BoardAccessible::Description(ItemRef ref) const {
     switch (ref.kind) {
+        case ItemKind::Slot:
+            return Text(narrator_.SlotDescription(ref.index));
         case ItemKind::Reaction:
             return Text(speech::ReactionDescription(ref.index));
         case ItemKind::Badge:

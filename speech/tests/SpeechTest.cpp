@@ -89,7 +89,7 @@ const SpokenCase kEvents[] = {
          t.keys.FocusOn(Tile(2));
          t.keys.Press(BoardKey::Activate);
      },
-     "Κρατάτε: K2. Αντίδραση 1, θέση 1: κενή"},
+     "Κρατάτε: K2. Αντίδραση 1, θέση 1: κενή. κενό → P κενό +"},
     {"moving the carried tile: the screen reader reads each slot",
      [](Speech& t) { t.Carry(2, 0); }, [](Speech& t) { t.keys.Press(BoardKey::Next); }, ""},
     {"a drop", [](Speech& t) { t.Carry(2, 3); }, [](Speech& t) { t.keys.Press(BoardKey::Activate); },
@@ -118,7 +118,7 @@ const SpokenCase kEvents[] = {
     {"a restart: the board is new, and where the focus is",
      [](Speech& t) { t.Drop(5, 0); }, [](Speech& t) { t.form.mnuRestart_Click(); },
      "Απ' την αρχή: όλες οι θέσεις είναι κενές και οι ενώσεις άλλαξαν σειρά στην παλέτα. "
-     "Αντίδραση 1, θέση 1: κενή"},
+     "Αντίδραση 1, θέση 1: κενή. κενό → P κενό +"},
 };
 
 TEST_F(Speech, EveryEventIsOneSentence) {
@@ -157,7 +157,7 @@ TEST_F(Speech, ACheckSaysTheGradeAndWhatItChanged) {
                                          ". Καμία ένωση δεν γύρισε στην παλέτα. Εμφανίστηκε το "
                                          "κείμενο για την αντίδραση 1: " +
                                          model().Label1(0).Text + ". " +
-                                         narrator.StopName(keys.Focus()))
+                                         narrator.StopRead(keys.Focus()))
         << "the focus given back from the menu is said last";
 }
 
@@ -196,6 +196,7 @@ TEST_F(Speech, NamesSayWhatTheBoardShowsNow) {
     Drop(6, 5);
     EXPECT_EQ(narrator.SlotName(5), "Αντίδραση 3, θέση 2: K6");
     EXPECT_EQ(narrator.EquationName(2), "κενό → P K6 + κενό +");
+    EXPECT_EQ(narrator.SlotDescription(6), narrator.EquationName(2)) << "a blank reads its equation";
     EXPECT_EQ(BoxName(8), "Συντελεστής της θέσης 2 της αντίδρασης 3");
     EXPECT_EQ(BoxDescription(Words(), 8), "Μπροστά από: θέση 2");
     EXPECT_TRUE(narrator.HoldsPiece(Slot(5)));
