@@ -20,6 +20,7 @@
 #include "content/Twips.h"
 #include "info/Commands.h"
 #include "model/Design.h"
+#include "ui/BoardAccessible.h"
 #include "ui/BoardWidget.h"
 #include "ui/Form1Window.h"
 #include "content/Artwork.h"
@@ -125,6 +126,8 @@ int main(int argc, char* argv[]) {
     alkynes::Form1Window window;  // loads the exercise before it is shown
     // The attempt is timed from here, the window's load just done.
     recorder = records.Record(parser, window.Logic());
+    // What a screen reader finds on the board and hears of it.
+    alkynes::AttachBoardAccessible(*window.Board(), window.Logic());
     window.SetWantedZoom(zoom);
     QObject::connect(&window, &alkynes::Form1Window::helpRequested, &window,
                      [&window] { alkynes::info::mnuHelp_Click(&window); });

@@ -104,14 +104,14 @@ QString SpokenFormula(const Formula& formula) {
     return words.Joined();
 }
 
-QString SpokenPicture(const PictureContent& picture) {
-    QStringList said;
+std::vector<SpokenPart> SpokenParts(const PictureContent& picture) {
+    std::vector<SpokenPart> said;
     // The words over and under the arrow are read together, after it.
     const Element* arrow = nullptr;
     QStringList conditions;
     auto sayConditions = [&] {
         if (!conditions.isEmpty()) {
-            said.append(u'(' + conditions.join(u' ') + u')');
+            said.push_back({SpokenPart::Kind::Text, u'(' + conditions.join(u' ') + u')'});
             conditions.clear();
         }
     };
@@ -124,22 +124,44 @@ QString SpokenPicture(const PictureContent& picture) {
         sayConditions();
         switch (element.kind) {
             case ElementKind::Tile:
-                said.append(element.slot >= 0 ? QString::fromUtf16(kSpokenBlank)
-                                              : SpokenFormula(element.text));
+                if (element.slot >= 0) {
+                    said.push_back({SpokenPart::Kind::Blank, {}, element.slot});
+                } else {
+                    said.push_back({SpokenPart::Kind::Text, SpokenFormula(element.text)});
+                }
                 break;
             case ElementKind::Text:
-                said.append(SpokenFormula(element.text));
+                said.push_back({SpokenPart::Kind::Text, SpokenFormula(element.text)});
                 break;
             case ElementKind::Arrow:
-                said.append(QStringLiteral("→"));
+                said.push_back({SpokenPart::Kind::Text, QStringLiteral("→")});
                 arrow = &element;
                 break;
-            case ElementKind::Background:
             case ElementKind::CoefficientPlace:
+                said.push_back({SpokenPart::Kind::CoefficientPlace, {}, element.place});
+                break;
+            case ElementKind::Background:
                 break;
         }
     }
     sayConditions();
+    return said;
+}
+
+QString SpokenPicture(const PictureContent& picture) {
+    QStringList said;
+    for (const SpokenPart& part : SpokenParts(picture)) {
+        switch (part.kind) {
+            case SpokenPart::Kind::Text:
+                said.append(part.text);
+                break;
+            case SpokenPart::Kind::Blank:
+                said.append(QString::fromUtf16(kSpokenBlank));
+                break;
+            case SpokenPart::Kind::CoefficientPlace:
+                break;
+        }
+    }
     return said.join(u' ');
 }
 

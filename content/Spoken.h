@@ -14,6 +14,9 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <vector>
+
 #include "content/Formula.h"
 #include "content/Layout.h"
 
@@ -23,6 +26,17 @@ namespace alkynes::content {
 inline constexpr char16_t kSpokenBlank[] = u"κενό";
 
 QString SpokenFormula(const Formula& formula);
+
+// One part of a picture as it is read, left to right: a text (a formula, a
+// "+", the arrow, the words at the arrow in brackets), a blank, or a
+// coefficient place.
+struct SpokenPart {
+    enum class Kind : std::uint8_t { Text, Blank, CoefficientPlace };
+    Kind kind = Kind::Text;
+    QString text;    // a text's words
+    int index = -1;  // a blank's slot, a coefficient place's order in the reaction
+};
+std::vector<SpokenPart> SpokenParts(const PictureContent& picture);
 
 // The equation of a reaction picture (or the formula of a compound tile):
 // its texts and blanks in reading order, the coefficient places left out,

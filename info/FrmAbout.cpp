@@ -352,10 +352,11 @@ void FrmAbout::Load(QWidget* parent) {
     comment->setTabChangesFocus(true);
 
     QWidget::setTabOrder(cmdClose, comment);
-    // The links after the notice, the emblem first as it lies on top.
-    QWidget::setTabOrder(comment, image1);
-    QWidget::setTabOrder(image1, label1);
-    QWidget::setTabOrder(label1, logo2);
+    // The links after the notice, in reading order, left to right: the
+    // credit on the white panel, the emblem over the seam, the logo.
+    QWidget::setTabOrder(comment, label1);
+    QWidget::setTabOrder(label1, image1);
+    QWidget::setTabOrder(image1, logo2);
     cmdClose->setFocus();
 
     Form_Load();
@@ -374,6 +375,11 @@ void FrmAbout::Form_Load() {
     if (auto* comment = window_->findChild<QPlainTextEdit*>(QStringLiteral("Comment"))) {
         comment->setPlainText(ShownText(notice_));
     }
+    // What a screen reader reads as the window opens, after its title: the
+    // credit and the notice.  No label of the window holds them for it (the
+    // credit is a link, the notice a text box read line by line).
+    window_->setAccessibleDescription(CreditLine() + QLatin1Char('\n') +
+                                      ShownText(notice_).trimmed());
 }
 
 void FrmAbout::CentreOnScreen() {

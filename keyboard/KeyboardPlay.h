@@ -135,6 +135,12 @@ class KeyboardPlay {
     // place a piece in the slot takes.  The focus ring surrounds this.
     design::Rect StopRect(Stop stop) const;
 
+    // True when a piece lies at the stop: what a pointer at its centre
+    // would find.  The one answer to "does this tile offer a piece, does
+    // this slot hold one" for the keys, the screen reader's tree and what
+    // is spoken.
+    bool HoldsPiece(Stop stop) const;
+
     // Called after every operation above that changed something, in the
     // order of subscription.
     using ChangeHook = std::function<void(const KeyboardChange&)>;
@@ -146,7 +152,6 @@ class KeyboardPlay {
         Twips y;
     };
     Spot Centre(Stop stop) const;
-    bool HoldsPiece(Stop stop) const;
     std::optional<Stop> Step(BoardKey key) const;
     std::optional<Stop> NearestInRow(int row, Twips x) const;
     Stop FirstEmptySlot() const;

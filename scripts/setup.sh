@@ -16,12 +16,14 @@ ALKYNES_PROGRAM_PACKAGES=(
 )
 
 # What the test suite needs besides; test.sh installs both lists.  (openbox
-# manages the window of the record's end-to-end test; chromium renders the
-# class report.)
+# manages the windows of the end-to-end tests; orca and speech-dispatcher
+# with a voice make the screen-reader test, app/tests/orca_test.py; chromium
+# renders the class report.)
 ALKYNES_TEST_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick python3 openbox chromium
   at-spi2-core dbus python3-pyatspi gir1.2-atspi-2.0
+  orca speech-dispatcher speech-dispatcher-espeak-ng
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file lintian reuse
 )

@@ -226,6 +226,12 @@ class Session:
         self.proc = None
 
     def start(self):
+        self.start_desktop()
+        self.start_program()
+
+    def start_desktop(self):
+        """Xvfb, the private session bus and the accessibility bus; this
+        script's pyatspi reads that bus afterwards."""
         need_tools()
         self.runtime = tempfile.mkdtemp(prefix="alkynes-a11y-")
         os.chmod(self.runtime, 0o700)
@@ -285,15 +291,20 @@ class Session:
         # Generous: the sanitizer build answers slowly.
         pyatspi.setTimeout(10000, 20000)
 
-        app_env = dict(env)
+    def start_program(self, force_bridge=True):
+        """Starts the program and waits for its window and its place on the
+        accessibility bus; the keyboard's input goes to its window."""
+        import pyatspi
+        app_env = dict(self.env)
         app_env["QT_QPA_PLATFORM"] = "xcb"
-        # Qt switches its AT-SPI bridge on only when org.a11y.Status says a
-        # screen reader runs; these force it on.
-        app_env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        app_env["QT_ACCESSIBILITY"] = "1"
+        if force_bridge:
+            # Qt switches its AT-SPI bridge on only when org.a11y.Status
+            # says a screen reader runs; these force it on.
+            app_env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+            app_env["QT_ACCESSIBILITY"] = "1"
         self.proc = subprocess.Popen([self.program], env=app_env, stdout=subprocess.DEVNULL,
                                      stderr=subprocess.PIPE)
-        self.wid = xvfb.find_window(env, "^%s$" % TITLE, timeout=30, proc=self.proc)
+        self.wid = xvfb.find_window(self.env, "^%s$" % TITLE, timeout=30, proc=self.proc)
         if self.wid is None:
             raise Failure("the window %r did not appear" % TITLE)
         self.app = self.find_app(pyatspi)
@@ -454,8 +465,8 @@ def is_credit(node):
 
 # The about window's links in their tab order after the notice: what each
 # is called and how the student opens it (both keys are tried).
-ABOUT_LINKS = [("the emblem", lambda n: n.name == "Έμβλημα του σχολείου", "Return"),
-               ("the credit line", is_credit, "space"),
+ABOUT_LINKS = [("the credit line", is_credit, "space"),
+               ("the emblem", lambda n: n.name == "Έμβλημα του σχολείου", "Return"),
                ("the maker's logo", lambda n: n.name == "Λογότυπο του κατασκευαστή", "KP_Enter")]
 
 
@@ -492,16 +503,18 @@ def check_board_tree(session):
     check(sorted(t.name for t in tiles) == sorted(TILES),
           "the palette shows nine buttons named by their formulas (read %s)"
           % [t.name for t in tiles])
-    check(len({t.description for t in tiles}) == 1 and tiles[0].description != "",
-          "every tile has the same description of its keys (%r)" % tiles[0].description)
+    check({t.description for t in tiles} == {""},
+          "no tile repeats a description of the keys, which are taught once (%r)"
+          % {t.description for t in tiles})
     names = [n.name for n in nodes]
     for r, n in slot_places():
         name = slot_prefix(r, n) + EMPTY
         check(names.count(name) == 1, "one object is named %r" % name)
     slots = [n for n in nodes if SLOT_NAME.match(n.name)]
     check(len(slots) == 13, "13 objects are named as slots (%d)" % len(slots))
-    check(len({n.description for n in slots}) == 1,
-          "every slot has the same description, so none hints at its answer")
+    equations = {n.name for n in nodes if n.role == "image"}
+    check(all(n.description in equations for n in slots),
+          "every slot's description is its equation as the board shows it, nothing more")
     said = " ".join(n.name + " " + n.description for n in nodes).lower()
     check(not [w for w in SUBSTANCES if w in said],
           "no name or description names a substance (%s)"

@@ -241,7 +241,8 @@ TEST_F(AboutWindow, TabReachesTheLinksAfterTheNoticeAndEnterOrSpaceOpensThem) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(order, QStringList({"Comment", "Image1", "Label1", "logo2", "cmdClose"}));
+    EXPECT_EQ(order, QStringList({"Comment", "Label1", "Image1", "logo2", "cmdClose"}))
+        << "the links in reading order, left to right";
 
     struct Press {
         const char* link;
@@ -330,6 +331,12 @@ TEST_F(AboutWindow, ScreenReadersReadNamedLinksThatTheirPressActionOpens) {
         a11y->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         EXPECT_EQ(recorder.urls, QStringList({link.url})) << link.name;
     }
+    // Opening, the window reads the credit and the notice after its title.
+    const QString read = QAccessible::queryAccessibleInterface(window)->text(QAccessible::Description);
+    EXPECT_TRUE(read.startsWith(CreditLine())) << read.toStdString();
+    for (const QString& line : ShownText(frmAbout().Notice()).split(QLatin1Char('\n'))) {
+        EXPECT_TRUE(read.contains(line)) << line.toStdString();
+    }
     // The white panel is no link.
     EXPECT_NE(QAccessible::queryAccessibleInterface(Control(window, "logo1"))->role(),
               QAccessible::Link);
@@ -380,7 +387,7 @@ TEST_F(AboutWindow, ShowingCentresOnTheScreenAndClosingUnloads) {
     EXPECT_EQ(firstPos, firstExpected);
     EXPECT_EQ(firstFocus, QStringLiteral("cmdClose"));
     EXPECT_EQ(afterTab, QStringLiteral("Comment"));
-    EXPECT_EQ(afterSecondTab, QStringLiteral("Image1"));  // the links follow the notice
+    EXPECT_EQ(afterSecondTab, QStringLiteral("Label1"));  // the links follow the notice
     EXPECT_TRUE(first.isNull());                          // OK destroyed the window
     EXPECT_FALSE(frmAbout().IsLoaded());
 

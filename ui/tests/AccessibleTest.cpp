@@ -2,17 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What a screen reader finds on the board: the objects, their roles and
-// names in reading order, names that never tell the answer, and the events
-// after a drop, a removal, a check, a restart and a move of the focus.
+// names in reading order, names that never tell the answer, the events
+// after a drop, a removal, a check, a restart and a move of the focus, and
+// the sentences said for them.
 #include "ui/tests/WindowFixture.h"
 
 #include <QAccessible>
 
+#include <optional>
 #include <string>
 #include <utility>
 
 #include "testing/SpokenNames.h"
 #include "keyboard/KeyboardPlay.h"
+#include "ui/Announcer.h"
 #include "ui/BoardAccessible.h"
 
 namespace alkynes::testing {
@@ -35,6 +38,22 @@ struct Heard {
     QString name;
 };
 
+// The sentence an event says, if it is one: a notification that shows (its
+// name), or, from Qt 6.8, an announcement.
+std::optional<QString> SaidBy(QAccessibleEvent& event) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event.type() == QAccessible::Announcement) {
+        return static_cast<QAccessibleAnnouncementEvent&>(event).message();
+    }
+#endif
+    QAccessibleInterface* iface = event.accessibleInterface();
+    if (event.type() == QAccessible::ObjectShow && iface != nullptr &&
+        iface->role() == QAccessible::Notification) {
+        return iface->text(QAccessible::Name);
+    }
+    return std::nullopt;
+}
+
 class AccessibleTest : public WindowTest {
   protected:
     void SetUp() override {
@@ -42,9 +61,15 @@ class AccessibleTest : public WindowTest {
             QAccessibleInterface* iface = event.accessibleInterface();
             heard_.push_back(
                 {event.type(), iface != nullptr ? iface->text(QAccessible::Name) : QString()});
+            if (const std::optional<QString> sentence = SaidBy(event)) {
+                said_.push_back(*sentence);
+                hints_ += sentence->contains(QString::fromUtf8(". Με Tab ή τα βέλη")) ? 1 : 0;
+            }
         });
         WindowTest::SetUp();
+        Hear();
         heard_.clear();
+        said_.clear();
     }
     void TearDown() override {
         WindowTest::TearDown();
@@ -52,14 +77,19 @@ class AccessibleTest : public WindowTest {
     }
 
     QAccessibleInterface* Board() { return QAccessible::queryAccessibleInterface(View()); }
+    // The board's objects, without the status line that speaks.
     std::vector<QAccessibleInterface*> Children() {
         std::vector<QAccessibleInterface*> children;
         QAccessibleInterface* board = Board();
         for (int i = 0; i < board->childCount(); ++i) {
-            children.push_back(board->child(i));
+            if (board->child(i)->role() != QAccessible::StatusBar) {
+                children.push_back(board->child(i));
+            }
         }
         return children;
     }
+    // Waits for the sentences of what just happened, said a moment later.
+    void Hear() { QTest::qWait(Announcer::kDelayMs * 2); }
     QAccessibleInterface* Named(const QString& name) {
         for (QAccessibleInterface* child : Children()) {
             if (child->text(QAccessible::Name) == name) {
@@ -86,6 +116,8 @@ class AccessibleTest : public WindowTest {
     }
 
     std::vector<Heard> heard_;
+    std::vector<QString> said_;
+    int hints_ = 0;  // how often the keys were taught, from the start
 };
 
 TEST_F(AccessibleTest, TheBoardReadsInReadingOrder) {
@@ -113,8 +145,10 @@ TEST_F(AccessibleTest, BoxesReadWhoseCoefficientTheyAreBetweenTheSlots) {
         {box.arg(4), "Μπροστά από: θέση 2"}, {SlotName(3, kTile[6]), ""},
     };
     const std::vector<QAccessibleInterface*> children = Children();
+    // The equation reads its blanks with what they hold now.
     const auto equation = std::find_if(children.begin(), children.end(), [](auto* c) {
-        return c->text(QAccessible::Name) == QString::fromUtf8(kEquation[1]);
+        return c->text(QAccessible::Name) ==
+               QString::fromUtf8("Ca C 2 + H 2 O → C H ≡ C H + Ca (O H) 2");
     });
     ASSERT_LT(equation + static_cast<long>(row.size()), children.end());
     for (std::size_t i = 0; i < row.size(); ++i) {
@@ -149,7 +183,15 @@ TEST_F(AccessibleTest, NamesNeverTellWhereACompoundBelongs) {
         QAccessibleInterface* slot = Named(SlotName(c.slot, kTile[c.compound]));
         ASSERT_NE(slot, nullptr) << c.slot << " " << c.compound;
         EXPECT_EQ(slot->role(), empty->role()) << c.slot << " right " << c.right;
-        EXPECT_EQ(slot->text(QAccessible::Description), empty->text(QAccessible::Description));
+        // Its description is its equation as the equation object reads it.
+        const QString reaction = QStringLiteral("Αντίδραση %1").arg(ReactionOfSlot(c.slot) + 1);
+        const auto children = Children();
+        const auto equation = std::find_if(children.begin(), children.end(), [&](auto* e) {
+            return e->role() == QAccessible::Graphic &&
+                   e->text(QAccessible::Description) == reaction;
+        });
+        ASSERT_NE(equation, children.end());
+        EXPECT_EQ(slot->text(QAccessible::Description), (*equation)->text(QAccessible::Name));
         EXPECT_EQ(slot->state(), empty->state()) << c.slot << " right " << c.right;
     }
     // Nothing read anywhere names a substance, which the tiles never show.
@@ -164,16 +206,24 @@ TEST_F(AccessibleTest, NamesNeverTellWhereACompoundBelongs) {
     }
 }
 
-TEST_F(AccessibleTest, ADropAndARemovalRenameTheSlot) {
+TEST_F(AccessibleTest, ADropAndARemovalRenameTheSlotAndItsEquationAndAreSaid) {
     DragCompound(2, SlotSpot(2));
     EXPECT_TRUE(HeardThat(QAccessible::NameChanged, SlotName(2, "Ca C 2")));
-    EXPECT_EQ(Count(QAccessible::NameChanged), 1) << "only the slot changed";
+    const QString equation = QString::fromUtf8("Ca C 2 + H 2 O → C H ≡ C H + κενό");
+    EXPECT_TRUE(HeardThat(QAccessible::NameChanged, equation)) << "the equation says its blank";
+    EXPECT_EQ(Count(QAccessible::NameChanged), 2) << "only the slot and its equation changed";
+    Hear();
+    EXPECT_EQ(said_, std::vector<QString>{SlotName(2, "Ca C 2")});
 
     heard_.clear();
+    said_.clear();
     const Control& piece = Model().ImgMolecular(SlotPiece(2));
     QTest::mouseDClick(View(), Qt::LeftButton, {}, Middle(piece));
     Settle();
     EXPECT_TRUE(HeardThat(QAccessible::NameChanged, SlotName(2, "κενή")));
+    Hear();
+    EXPECT_EQ(said_, std::vector<QString>{SlotName(2, "κενή") +
+                                          QString::fromUtf8(". Το Ca C 2 γύρισε στην παλέτα")});
 }
 
 TEST_F(AccessibleTest, ACheckShowsTheGradeAndTheMethodTextThenARestartTakesThemAway) {
@@ -181,7 +231,9 @@ TEST_F(AccessibleTest, ACheckShowsTheGradeAndTheMethodTextThenARestartTakesThemA
     for (const auto& [j, text] : {std::pair{0, "2"}, {1, "1"}, {2, "3"}}) {
         Type(j, QString::fromLatin1(text));
     }
+    Hear();
     heard_.clear();
+    said_.clear();
     ClickMenu("mnuCheck");
     const QString grade = QString::fromStdString(Model().LGrade().Text);
     QAccessibleInterface* badge = Named(grade);
@@ -192,6 +244,10 @@ TEST_F(AccessibleTest, ACheckShowsTheGradeAndTheMethodTextThenARestartTakesThemA
     const QString method = QString::fromStdString(Model().Label1(0).Text);
     ASSERT_NE(Named(method), nullptr);
     EXPECT_EQ(Named(method)->role(), QAccessible::StaticText);
+    Hear();
+    ASSERT_EQ(said_.size(), 1u);
+    EXPECT_TRUE(said_[0].startsWith(QString::fromUtf8("Βαθμός ") + grade)) << said_[0].toStdString();
+    EXPECT_TRUE(said_[0].contains(method)) << "the method text that appeared";
 
     heard_.clear();
     ClickMenu("mnuRestart");
@@ -199,6 +255,9 @@ TEST_F(AccessibleTest, ACheckShowsTheGradeAndTheMethodTextThenARestartTakesThemA
     EXPECT_EQ(Named(method), nullptr);
     EXPECT_TRUE(HeardThat(QAccessible::ObjectDestroyed, grade));
     EXPECT_TRUE(HeardThat(QAccessible::NameChanged, SlotName(0, "κενή")));
+    Hear();
+    ASSERT_EQ(said_.size(), 2u);
+    EXPECT_TRUE(said_[1].startsWith(QString::fromUtf8("Απ' την αρχή"))) << said_[1].toStdString();
     // The reshuffled palette: every tile says the compound now in its cell.
     for (int k = 0; k < 9; ++k) {
         const int cell = State().PaletteOrder[static_cast<std::size_t>(k)];
@@ -222,17 +281,30 @@ TEST_F(AccessibleTest, TheFocusIsHeardOnTheTileOrSlotThatHasIt) {
     EXPECT_EQ(heard_.back().type, QAccessible::Focus) << "the stop, after the board itself";
     EXPECT_EQ(heard_.back().name, focus->text(QAccessible::Name));
 
+    Hear();
+    EXPECT_EQ(hints_, 1) << "the keys are taught when the board first has the focus";
+
     heard_.clear();
     QTest::keyClick(View(), Qt::Key_Right);
     const int next = Board()->indexOfChild(focus) + 1;
     EXPECT_TRUE(HeardThat(QAccessible::Focus, Children()[next]->text(QAccessible::Name)));
     EXPECT_FALSE(focus->state().focused);
+    View()->clearFocus();
+    View()->setFocus(Qt::TabFocusReason);
+    Settle();
+    Hear();
+    EXPECT_EQ(hints_, 1) << "and only then";
 }
 
 TEST_F(AccessibleTest, ItsActionsPlayAsTheKeysDo) {
     const int compound = 2;
     QAccessibleInterface* tile = Children()[static_cast<std::size_t>(kOrder[compound])];
     ASSERT_NE(tile->actionInterface(), nullptr);
+    EXPECT_TRUE(tile->actionInterface()
+                    ->keyBindingsForAction(QAccessibleActionInterface::pressAction())
+                    .isEmpty())
+        << "no key names read out with every stop";
+    EXPECT_TRUE(tile->text(QAccessible::Description).isEmpty());
     tile->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(View()->Keyboard().Carrying());
     EXPECT_TRUE(tile->state().pressed) << "the carried tile is down";

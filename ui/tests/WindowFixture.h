@@ -27,6 +27,7 @@
 #include "testing/Aims.h"
 #include "testing/Expected.h"
 #include "testing/ScriptedRandom.h"
+#include "ui/BoardAccessible.h"
 #include "ui/BoardWidget.h"
 #include "ui/Form1Window.h"
 #include "content/Twips.h"
@@ -43,6 +44,7 @@ class WindowTest : public ::testing::Test {
         auto random = std::make_unique<ScriptedRandom>(ScriptedRandom::ForOrder(kOrder));
         random_ = random.get();
         window_ = std::make_unique<Form1Window>(std::move(random));
+        AttachBoardAccessible(*window_->Board(), window_->Logic());
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
         Settle();
