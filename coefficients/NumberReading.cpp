@@ -106,7 +106,9 @@ void ReadOctal(Reader& in, Whole& whole) {
     }
 }
 
-void ReadDecimal(Reader& in, Decimal& decimal) {
+// The digits and the point; true when significant digits were cut off
+// beyond those kept.
+bool ReadMantissa(Reader& in, Decimal& decimal) {
     bool point = false;
     bool cutOff = false;
     for (int c = in.Peek();; c = in.Peek()) {
@@ -130,30 +132,39 @@ void ReadDecimal(Reader& in, Decimal& decimal) {
         } else if (c == '.' && !point) {
             point = true;
         } else {
-            break;
+            return cutOff;
         }
         in.Next();
     }
+}
 
-    if (IsExponentLetter(in.Peek())) {
+// The exponent after E or D, if any: its sign and digits, held at the limit.
+std::int64_t ReadExponent(Reader& in) {
+    if (!IsExponentLetter(in.Peek())) {
+        return 0;
+    }
+    in.Next();
+    bool negative = false;
+    if (const int c = in.Peek(); c == '+' || c == '-') {
+        negative = c == '-';
         in.Next();
-        bool negative = false;
-        if (const int c = in.Peek(); c == '+' || c == '-') {
-            negative = c == '-';
-            in.Next();
-        }
-        std::int64_t exponent = 0;
-        for (int c = in.Peek(); IsDecimalDigit(c); c = in.Peek()) {
-            in.Next();
-            if (exponent < kExponentLimit) {
-                exponent = exponent * 10 + (c - '0');
-            }
-        }
-        if (decimal.count != 0) {
-            decimal.exponent += negative ? -exponent : exponent;
+    }
+    std::int64_t exponent = 0;
+    for (int c = in.Peek(); IsDecimalDigit(c); c = in.Peek()) {
+        in.Next();
+        if (exponent < kExponentLimit) {
+            exponent = exponent * 10 + (c - '0');
         }
     }
+    return negative ? -exponent : exponent;
+}
 
+void ReadDecimal(Reader& in, Decimal& decimal) {
+    const bool cutOff = ReadMantissa(in, decimal);
+    const std::int64_t exponent = ReadExponent(in);
+    if (decimal.count != 0) {
+        decimal.exponent += exponent;
+    }
     if (cutOff) {
         decimal.digits[decimal.count++] = '1';
     } else {

@@ -142,55 +142,19 @@ std::string StatementLine(const CheckRecord& record, const Exercise& exercise) {
     return statement.dump(-1, ' ', false, json::error_handler_t::replace);
 }
 
-std::optional<CheckRecord> ReadStatement(std::string_view line) {
-    const json statement = json::parse(line, nullptr, false);
-    if (statement.is_discarded()) {
-        return std::nullopt;
-    }
-    CheckRecord record;
-    const json* verb = Member(statement, "verb");
-    const json* object = Member(statement, "object");
+namespace {
+
+// Who made the check and when: the statement's id, the learner, the time
+// and the host.
+bool ReadWho(const json& statement, const std::string& base, CheckRecord& record) {
     const json* actor = Member(statement, "actor");
-    const json* result = Member(statement, "result");
-    if (verb == nullptr || object == nullptr || actor == nullptr || result == nullptr) {
-        return std::nullopt;
-    }
-    const std::string* verbId = String(*verb, "id");
-    const std::string* base = String(*object, "id");
-    const json* account = Member(*actor, "account");
+    const json* account = actor != nullptr ? Member(*actor, "account") : nullptr;
     const std::string* login = account != nullptr ? String(*account, "name") : nullptr;
     const std::string* id = String(statement, "id");
     const std::string* timestamp = String(statement, "timestamp");
-    const std::string* duration = String(*result, "duration");
-    const json* score = Member(*result, "score");
-    const json* raw = score != nullptr ? Member(*score, "raw") : nullptr;
-    const json* extensions = Member(*result, "extensions");
-    if (verbId == nullptr || *verbId != kAnsweredVerb || base == nullptr || login == nullptr ||
-        id == nullptr || timestamp == nullptr || duration == nullptr || raw == nullptr ||
-        !raw->is_number_integer() || extensions == nullptr) {
-        return std::nullopt;
-    }
-    const json* attemptTry = Member(*extensions, *base + kTry);
-    const json* blanks = Array(*extensions, *base + kBlanks, record.blanks.size());
-    const json* boxes = Array(*extensions, *base + kCoefficients, record.boxes.size());
-    const json* methods = Array(*extensions, *base + kMethods, record.revealed.size());
-    const auto time = ParseTimestamp(*timestamp);
-    const auto length = ParseDuration(*duration);
-    if (attemptTry == nullptr || !attemptTry->is_number_integer() || blanks == nullptr ||
-        boxes == nullptr || methods == nullptr || !time || !length ||
-        !ReadBlanks(*blanks, record) || !ReadBoxes(*boxes, record)) {
-        return std::nullopt;
-    }
-    for (std::size_t m = 0; m < record.revealed.size(); ++m) {
-        if (!(*methods)[m].is_boolean()) {
-            return std::nullopt;
-        }
-        record.revealed[m] = (*methods)[m].get<bool>();
-    }
-    const std::int64_t points = raw->get<std::int64_t>();
-    const std::int64_t number = attemptTry->get<std::int64_t>();
-    if (points < 0 || points > 100 || number < 1 || number > 1'000'000) {
-        return std::nullopt;
+    const auto time = timestamp != nullptr ? ParseTimestamp(*timestamp) : std::nullopt;
+    if (login == nullptr || id == nullptr || !time) {
+        return false;
     }
     record.id = *id;
     record.login = *login;
@@ -199,16 +163,71 @@ std::optional<CheckRecord> ReadStatement(std::string_view line) {
     }
     if (const json* context = Member(statement, "context")) {
         if (const json* more = Member(*context, "extensions")) {
-            if (const std::string* host = String(*more, *base + kHost)) {
+            if (const std::string* host = String(*more, base + kHost)) {
                 record.host = *host;
             }
         }
     }
     record.timestamp = *timestamp;
     record.time = *time;
+    return true;
+}
+
+// What the check found: the grade, the time it took, the try, and each
+// blank, box and method text.
+bool ReadFound(const json& result, const std::string& base, CheckRecord& record) {
+    const std::string* duration = String(result, "duration");
+    const json* score = Member(result, "score");
+    const json* raw = score != nullptr ? Member(*score, "raw") : nullptr;
+    const json* extensions = Member(result, "extensions");
+    if (duration == nullptr || raw == nullptr || !raw->is_number_integer() ||
+        extensions == nullptr) {
+        return false;
+    }
+    const json* attemptTry = Member(*extensions, base + kTry);
+    const json* blanks = Array(*extensions, base + kBlanks, record.blanks.size());
+    const json* boxes = Array(*extensions, base + kCoefficients, record.boxes.size());
+    const json* methods = Array(*extensions, base + kMethods, record.revealed.size());
+    const auto length = ParseDuration(*duration);
+    if (attemptTry == nullptr || !attemptTry->is_number_integer() || blanks == nullptr ||
+        boxes == nullptr || methods == nullptr || !length || !ReadBlanks(*blanks, record) ||
+        !ReadBoxes(*boxes, record)) {
+        return false;
+    }
+    for (std::size_t m = 0; m < record.revealed.size(); ++m) {
+        if (!(*methods)[m].is_boolean()) {
+            return false;
+        }
+        record.revealed[m] = (*methods)[m].get<bool>();
+    }
+    const std::int64_t points = raw->get<std::int64_t>();
+    const std::int64_t number = attemptTry->get<std::int64_t>();
+    if (points < 0 || points > 100 || number < 1 || number > 1'000'000) {
+        return false;
+    }
     record.duration = *length;
     record.score = static_cast<int>(points);
     record.attemptTry = static_cast<int>(number);
+    return true;
+}
+
+}  // namespace
+
+std::optional<CheckRecord> ReadStatement(std::string_view line) {
+    const json statement = json::parse(line, nullptr, false);
+    if (statement.is_discarded()) {
+        return std::nullopt;
+    }
+    const json* verb = Member(statement, "verb");
+    const json* object = Member(statement, "object");
+    const json* result = Member(statement, "result");
+    const std::string* verbId = verb != nullptr ? String(*verb, "id") : nullptr;
+    const std::string* base = object != nullptr ? String(*object, "id") : nullptr;
+    CheckRecord record;
+    if (verbId == nullptr || *verbId != kAnsweredVerb || base == nullptr || result == nullptr ||
+        !ReadWho(statement, *base, record) || !ReadFound(*result, *base, record)) {
+        return std::nullopt;
+    }
     return record;
 }
 

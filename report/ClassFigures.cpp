@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
 
 namespace alkynes::report {
 namespace {
@@ -31,6 +33,64 @@ StudentRow Student(std::vector<const CheckRecord*>& checks) {
     return row;
 }
 
+
+// What one check adds to the blanks' and the boxes' rows, and the wrong
+// compounds counted per blank.
+void CountAnswers(const CheckRecord& check, ClassFigures& figures,
+                  std::array<std::map<std::string, int>, kSlots>& wrong) {
+    for (std::size_t s = 0; s < check.blanks.size(); ++s) {
+        if (check.blanks[s].right) {
+            ++figures.blanks[s].right;
+        } else if (!check.blanks[s].placed.empty()) {
+            ++wrong[s][check.blanks[s].placed];
+        }
+    }
+    for (std::size_t j = 0; j < check.boxes.size(); ++j) {
+        BoxRow& box = figures.boxes[j];
+        switch (check.boxes[j].judged) {
+            case records::Judged::Right: ++box.right; break;
+            case records::Judged::Wrong: ++box.wrong; break;
+            case records::Judged::Empty: ++box.empty; break;
+        }
+    }
+}
+
+// The class's mean grade by try number, the last point gathering the later
+// tries.
+std::vector<CurvePoint> LearningCurve(const std::vector<CheckRecord>& checks) {
+    std::array<CurvePoint, kCurvePoints> curve{};
+    int lastTry = 0;
+    for (const CheckRecord& check : checks) {
+        const int point = std::min(check.attemptTry, kCurvePoints);
+        lastTry = std::max(lastTry, point);
+        curve[static_cast<std::size_t>(point - 1)].checks += 1;
+        curve[static_cast<std::size_t>(point - 1)].mean += check.score;
+    }
+    std::vector<CurvePoint> points;
+    for (int t = 0; t < lastTry; ++t) {
+        CurvePoint point = curve[static_cast<std::size_t>(t)];
+        if (point.checks > 0) {
+            point.mean /= point.checks;
+        }
+        points.push_back(point);
+    }
+    return points;
+}
+
+// The most frequent wrong compound; of equally frequent ones the first by
+// formula, so that the report does not depend on the order read.
+void MostWrong(const std::array<std::map<std::string, int>, kSlots>& wrong,
+               ClassFigures& figures) {
+    for (std::size_t s = 0; s < wrong.size(); ++s) {
+        for (const auto& [formula, count] : wrong[s]) {
+            if (count > figures.blanks[s].mostWrongChecks) {
+                figures.blanks[s].mostWrong = formula;
+                figures.blanks[s].mostWrongChecks = count;
+            }
+        }
+    }
+}
+
 }  // namespace
 
 ClassFigures Summarize(const records::ReadResult& read) {
@@ -41,8 +101,6 @@ ClassFigures Summarize(const records::ReadResult& read) {
 
     std::map<std::string, std::vector<const CheckRecord*>> byLogin;
     std::array<std::map<std::string, int>, kSlots> wrong;
-    std::array<CurvePoint, kCurvePoints> curve{};
-    int lastTry = 0;
     const CheckRecord* earliest = nullptr;
     const CheckRecord* latest = nullptr;
     for (const CheckRecord& check : read.records) {
@@ -53,53 +111,19 @@ ClassFigures Summarize(const records::ReadResult& read) {
         if (latest == nullptr || check.time >= latest->time) {
             latest = &check;
         }
-        const int point = std::min(check.attemptTry, kCurvePoints);
-        lastTry = std::max(lastTry, point);
-        curve[static_cast<std::size_t>(point - 1)].checks += 1;
-        curve[static_cast<std::size_t>(point - 1)].mean += check.score;
-        for (std::size_t s = 0; s < check.blanks.size(); ++s) {
-            if (check.blanks[s].right) {
-                ++figures.blanks[s].right;
-            } else if (!check.blanks[s].placed.empty()) {
-                ++wrong[s][check.blanks[s].placed];
-            }
-        }
-        for (std::size_t j = 0; j < check.boxes.size(); ++j) {
-            BoxRow& box = figures.boxes[j];
-            switch (check.boxes[j].judged) {
-                case records::Judged::Right: ++box.right; break;
-                case records::Judged::Wrong: ++box.wrong; break;
-                case records::Judged::Empty: ++box.empty; break;
-            }
-        }
+        CountAnswers(check, figures, wrong);
     }
     if (earliest != nullptr) {
         figures.from = earliest->timestamp;
         figures.to = latest->timestamp;
     }
-
     for (auto& [login, checks] : byLogin) {
         figures.students.push_back(Student(checks));
         const int best = figures.students.back().best;
         ++figures.bestGrades[static_cast<std::size_t>(best == 100 ? 10 : best / 10)];
     }
-    for (int t = 0; t < lastTry; ++t) {
-        CurvePoint point = curve[static_cast<std::size_t>(t)];
-        if (point.checks > 0) {
-            point.mean /= point.checks;
-        }
-        figures.curve.push_back(point);
-    }
-    // The most frequent wrong compound; of equally frequent ones the first
-    // by formula, so that the report does not depend on the order read.
-    for (std::size_t s = 0; s < wrong.size(); ++s) {
-        for (const auto& [formula, count] : wrong[s]) {
-            if (count > figures.blanks[s].mostWrongChecks) {
-                figures.blanks[s].mostWrong = formula;
-                figures.blanks[s].mostWrongChecks = count;
-            }
-        }
-    }
+    figures.curve = LearningCurve(read.records);
+    MostWrong(wrong, figures);
     return figures;
 }
 
