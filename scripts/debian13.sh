@@ -246,7 +246,17 @@ fi
 # The round installs the package that package.sh makes in build/, made
 # first, as the user who runs the round.
 if [ "${1:-round}" = round ] && [ -z "${2:-}" ]; then
-  deb="$("$ROOT/package.sh" | tee /dev/stderr | tail -n1)"
+  # (Its output goes on to stderr as it comes, the last line, the path, is
+  # kept; tee /dev/stderr would open a log file that stderr writes to again,
+  # from its start.)
+  deb="$("$ROOT/package.sh" | {
+    last=""
+    while IFS= read -r line; do
+      printf '%s\n' "$line" >&2
+      last="$line"
+    done
+    printf '%s' "$last"
+  })"
   set -- round "$deb"
 fi
 if [ "$(id -u)" -ne 0 ]; then
