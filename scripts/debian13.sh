@@ -166,39 +166,45 @@ open_window() {
   local dir="$1"
   local shot="$2"
   mount_root "$dir"
-  mount -t tmpfs tmpfs /tmp
-  Xvfb :1 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  local i
+  # On a display it chooses itself, stopped (so that it removes its lock
+  # file from /tmp) before the namespaces end.
+  local i display="" log="$dir/root/alkynes.log"
+  rm -f "$dir/root/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/root/display" \
+    >/dev/null 2>&1 &
+  XVFB=$!
+  trap 'kill "$XVFB" 2>/dev/null && wait "$XVFB"' EXIT
   for i in $(seq 100); do
-    if xdpyinfo -display :1 >/dev/null 2>&1; then break; fi
+    display="$(cat "$dir/root/display")"
+    if [ -n "$display" ]; then break; fi
     sleep 0.1
   done
-  chroot "$dir" /usr/bin/env -i HOME=/root PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY=:1 \
-    alkynes >/tmp/alkynes.log 2>&1 &
+  export DISPLAY=":$display"
+  chroot "$dir" /usr/bin/env -i HOME=/root PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$DISPLAY" \
+    alkynes >"$log" 2>&1 &
   local program=$!
   local window=""
   for i in $(seq 300); do
-    window="$(DISPLAY=:1 xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | tail -n1)" ||
-      true
+    window="$(xdotool search --onlyvisible --name "^$TITLE\$" 2>/dev/null | tail -n1)" || true
     if [ -n "$window" ] || ! kill -0 "$program" 2>/dev/null; then break; fi
     sleep 0.1
   done
   if [ -z "$window" ]; then
     echo "FAIL: the installed program showed no window titled \"$TITLE\":"
-    cat /tmp/alkynes.log
+    cat "$log"
     return 1
   fi
   # Painted: the board's pictures and texts have hundreds of colours, an
   # empty window one.
   local colours=0
   for i in $(seq 50); do
-    import -display :1 -window "$window" "$shot"
+    import -window "$window" "$shot"
     colours="$(identify -format %k "$shot")"
     if [ "$colours" -ge 100 ]; then break; fi
     sleep 0.2
   done
   local size
-  size="$(DISPLAY=:1 xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')"
+  size="$(xdotool getwindowgeometry "$window" | sed -n 's/^ *Geometry: //p')"
   echo "The installed program's window \"$TITLE\" is open: $size, $colours colours ($shot)"
   if [ "$colours" -lt 100 ]; then
     echo "FAIL: the window shows nothing"
