@@ -290,7 +290,7 @@ case "${1:-round}" in
     timed "the root" make_root
     # The normal suite's build, without the benchmarks (the suite runs
     # none) and without debugging information (nobody debugs in there; it
-    # costs the build a third of its time).
+    # costs the build a tenth of its processor time).
     timed "build" enter "$CHROOT" bash -c "source scripts/setup.sh &&
       alkynes_build $BUILD all -DALKYNES_WERROR=ON -DALKYNES_BUILD_TESTS=ON -DALKYNES_BUILD_BENCH=OFF \
         -DCMAKE_CXX_FLAGS_RELWITHDEBINFO='-O2 -DNDEBUG'"
