@@ -4,7 +4,7 @@
 
 # check-run-set-up.sh SCRATCH_DIR: run.sh installs only what building and
 # running the program needs, and builds only the program.
-#  1. None of the test suite's tools is among the program's packages.
+#  1. None of the test suite's packages is among the program's packages.
 #  2. Configured in SCRATCH_DIR the way run.sh configures a new build folder,
 #     with GoogleTest, Benchmark and Python hidden from CMake, the project
 #     configures, and building the program compiles no test or benchmark.
@@ -22,8 +22,7 @@ if ! command -v dpkg-query >/dev/null || ! command -v apt-cache >/dev/null; then
 fi
 status=0
 
-for tool in googletest libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick \
-            lintian reuse; do
+for tool in "${ALKYNES_TEST_PACKAGES[@]}"; do
   if printf '%s\n' "${ALKYNES_PROGRAM_PACKAGES[@]}" | grep -qx -- "$tool"; then
     echo "FAIL: run.sh installs $tool, a tool of the test suite"
     status=1
