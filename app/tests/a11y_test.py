@@ -522,7 +522,7 @@ def check_board_tree(session):
         check(names.count(name) == 1, "one object is named %r" % name)
     slots = [n for n in nodes if SLOT_NAME.match(n.name)]
     check(len(slots) == 13, "13 objects are named as slots (%d)" % len(slots))
-    equations = {n.name for n in nodes if n.role == "image"}
+    equations = {n.name for n in nodes if n.role == roles().IMAGE}
     check(all(n.description in equations for n in slots),
           "every slot's description is its equation as the board shows it, nothing more")
     said = " ".join(n.name + " " + n.description for n in nodes).lower()
