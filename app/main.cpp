@@ -24,11 +24,18 @@
 
 namespace {
 
+// What the command line asks of the window.
+struct Options {
+    std::optional<qreal> zoom;  // --scale
+    bool clickToPlace = false;  // --click-to-place
+    bool fullScreen = false;    // --fullscreen
+};
+
 // Reads the program's own options (Qt's, such as -platform, were taken by
 // QApplication already): --help and --version answer and end the program,
 // and --scale gives the zoom the window is wanted at.  A factor that is no
 // number in the allowed range ends the program with a message.
-std::optional<qreal> ReadOptions(const QCoreApplication& app) {
+Options ReadOptions(const QCoreApplication& app) {
     using alkynes::twips::kLargestZoom;
     using alkynes::twips::kSmallestZoom;
     QCommandLineParser parser;
@@ -46,7 +53,15 @@ std::optional<qreal> ReadOptions(const QCoreApplication& app) {
             .arg(kSmallestZoom)
             .arg(kLargestZoom),
         QString::fromUtf8("συντελεστής"));
-    parser.addOptions({help, version, scale});
+    const QCommandLineOption clickToPlace(
+        QStringLiteral("click-to-place"),
+        QString::fromUtf8("Με το ποντίκι, ένα κλικ σε μια ένωση την παίρνει και το επόμενο "
+                          "κλικ την αφήνει, χωρίς σύρσιμο (όπως το άγγιγμα στην οθόνη αφής)."));
+    const QCommandLineOption fullScreen(
+        QStringLiteral("fullscreen"),
+        QString::fromUtf8("Ανοίγει σε πλήρη οθόνη, όσο μεγάλη χωράει (για προβολέα ή "
+                          "διαδραστικό πίνακα)· το F11 ή το Esc δίνει πίσω το παράθυρο."));
+    parser.addOptions({help, version, scale, clickToPlace, fullScreen});
     parser.process(app);  // an unknown option ends the program here
     if (parser.isSet(help)) {
         parser.showHelp(EXIT_SUCCESS);
@@ -54,8 +69,9 @@ std::optional<qreal> ReadOptions(const QCoreApplication& app) {
     if (parser.isSet(version)) {
         parser.showVersion();
     }
+    Options options{std::nullopt, parser.isSet(clickToPlace), parser.isSet(fullScreen)};
     if (!parser.isSet(scale)) {
-        return std::nullopt;
+        return options;
     }
     // The decimal comma of the Greek keyboard is taken as well.
     QString text = parser.value(scale).trimmed();
@@ -73,7 +89,8 @@ std::optional<qreal> ReadOptions(const QCoreApplication& app) {
                          .constData());
         std::exit(EXIT_FAILURE);
     }
-    return factor;
+    options.zoom = factor;
+    return options;
 }
 
 // True when the command line asks only to be told something: then no
@@ -105,13 +122,15 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     Introduce(app);
-    const std::optional<qreal> zoom = ReadOptions(app);
+    const Options options = ReadOptions(app);
     // The desktop entry's name: on Wayland the window gets its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ALKYNES_APP_ID));
     QApplication::setWindowIcon(alkynes::content::WindowIcon());
 
     alkynes::Form1Window window;  // loads the exercise before it is shown
-    window.SetWantedZoom(zoom);
+    window.SetWantedZoom(options.zoom);
+    window.Board()->SetClickToPlace(options.clickToPlace);
+    window.SetFullScreen(options.fullScreen);
     QObject::connect(&window, &alkynes::Form1Window::helpRequested, &window,
                      [&window] { alkynes::info::mnuHelp_Click(&window); });
     QObject::connect(&window, &alkynes::Form1Window::sheetRequested, &window,

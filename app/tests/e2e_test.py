@@ -153,12 +153,18 @@ def slot_piece(s):
 
 
 class App:
-    def __init__(self, program, scale, screen=None, zoom=None):
+    """The program on its own X server.  `options` are more of its command
+    line options; with `wm`, openbox manages the screen."""
+
+    def __init__(self, program, scale, screen=None, zoom=None, options=(), wm=False):
         self.program = program
         self.scale = scale
         self.screen_size = screen or (1280 * scale, 1024 * scale)
         self.zoom_option = zoom
+        self.options = list(options)
+        self.wm = wm
         self.xvfb = None
+        self.openbox = None
         self.proc = None
         self.env = None
 
@@ -174,19 +180,22 @@ class App:
         if self.scale != 1:
             self.env["QT_SCALE_FACTOR"] = str(self.scale)
         self.screen_w, self.screen_h = w, h
+        if self.wm:
+            self.openbox = xvfb.start_openbox(self.env)
 
-    def start_program(self):
-        command = [self.program]
+    def start_program(self, locate=True):
+        command = [self.program] + self.options
         if self.zoom_option is not None:
             command += ["--scale", str(self.zoom_option)]
         self.proc = subprocess.Popen(command, env=self.env,
                                      stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         self.wid = self.find_window("^%s$" % TITLE, timeout=20)
         time.sleep(0.5)
-        self.locate()
+        if locate:
+            self.locate()
 
     def stop(self):
-        xvfb.stop(self.proc, self.xvfb)
+        xvfb.stop(self.proc, self.openbox, self.xvfb)
 
     # --- X helpers ---------------------------------------------------------
 
@@ -303,6 +312,16 @@ class App:
         l, t, w, h = rect
         return self.fraction(screen, (l + w * 0.2, t + h * 0.3, w * 0.6, h * 0.4),
                              (0, 0, 0), tol=90)
+
+    def changed_pixels(self, before, after):
+        """How many pixels of the client area, every third row and column,
+        differ between two screenshots."""
+        diff = 0
+        right, bottom = self.px(CLIENT_W * TWIPS_PER_PIXEL, CLIENT_H * TWIPS_PER_PIXEL)
+        for y in range(int(self.oy), int(bottom), 3):
+            for x in range(int(self.ox), int(right), 3):
+                diff += before.at(x, y) != after.at(x, y)
+        return diff
 
     def has_piece(self, screen, pos):
         return self.dark_share(screen, (pos[0], pos[1], PIECE_W, PIECE_H)) > 0.03
@@ -422,13 +441,7 @@ def short_game(app, scale):
     grab = (cell[0] + PIECE_W / 2, cell[1] + PIECE_H / 2)
     outside = app.twips(*app.outside(80 * scale))
     app.drag(grab, outside)
-    after = app.shot()
-    diff = 0
-    right, bottom = app.px(CLIENT_W * TWIPS_PER_PIXEL, CLIENT_H * TWIPS_PER_PIXEL)
-    for y in range(0, int(bottom - app.oy), 3):
-        for x in range(0, int(right - app.ox), 3):
-            if before.at(app.ox + x, app.oy + y) != after.at(app.ox + x, app.oy + y):
-                diff += 1
+    diff = app.changed_pixels(before, app.shot())
     check(diff == 0, "a release outside the window leaves the board as it was (%d)" % diff)
 
     # A drag onto each half of reaction 0 snaps into its slot.
