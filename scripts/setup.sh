@@ -17,7 +17,7 @@ ALKYNES_PROGRAM_PACKAGES=(
 # What the test suite needs besides; test.sh installs both lists.
 ALKYNES_TEST_PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick python3
+  xvfb xdotool x11-utils imagemagick python3 openbox
   at-spi2-core dbus python3-pyatspi gir1.2-atspi-2.0
   clang libclang-rt-14-dev
   desktop-file-utils appstream dpkg-dev file lintian reuse

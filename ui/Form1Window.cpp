@@ -171,6 +171,9 @@ void Form1Window::ApplyZoom(qreal zoom) {
         font.setPointSizeF(font.pointSizeF() * zoom);
     }
     bar->setFont(font);
+    // The stage first, so that the window's layout finds the board's new
+    // size at once (FitToScreen measures right after).
+    centralWidget()->layout()->activate();
     layout()->activate();
     if (!fullScreen_) {
         adjustSize();
@@ -198,7 +201,7 @@ void Form1Window::SetFullScreen(bool on) {
     if (on) {
         if (placed_) {
             normalZoom_ = twips::Zoom();
-            normalPlace_ = pos();
+            normalPlace_ = geometry();
         }
         fullScreen_ = true;
         // The window may take any size now: the screen's.
@@ -220,7 +223,9 @@ void Form1Window::SetFullScreen(bool on) {
         ApplyZoom(*normalZoom_);
         layout()->activate();
         adjustSize();
-        move(normalPlace_);
+        // The client area where it was: the frame, which a window manager
+        // gives back in its own time, is counted around it.
+        setGeometry(QRect(normalPlace_.topLeft(), size()));
     } else {
         layout()->activate();
         adjustSize();
@@ -230,7 +235,9 @@ void Form1Window::SetFullScreen(bool on) {
 
 QSize Form1Window::OuterSize() const {
     const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-    return size().grownBy(frame);
+    // The size the layout fixes, which the window takes: coming back from
+    // the whole screen, the window may still have the screen's size.
+    return sizeHint().grownBy(frame);
 }
 
 void Form1Window::FitToScreen() {

@@ -13,7 +13,7 @@
 #include <QMainWindow>
 
 #include <QMargins>
-#include <QPoint>
+#include <QRect>
 
 #include <memory>
 #include <optional>
@@ -103,7 +103,7 @@ class Form1Window : public QMainWindow {
     // The normal window's zoom and place, to give it back from full screen;
     // none when it was never shown as a normal window.
     std::optional<qreal> normalZoom_;
-    QPoint normalPlace_;
+    QRect normalPlace_;  // the client area's place on the screen
 };
 
 }  // namespace alkynes

@@ -83,9 +83,9 @@ YELLOW = (255, 255, 0)
 
 
 def need_tools():
-    missing = [t for t in ("Xvfb", "xdotool", "import") if shutil.which(t) is None]
+    missing = [t for t in ("Xvfb", "xdotool", "import", "xwininfo") if shutil.which(t) is None]
     if missing:
-        raise Failure("missing tools: %s (install xvfb, xdotool, imagemagick)"
+        raise Failure("missing tools: %s (install xvfb, xdotool, imagemagick, x11-utils)"
                       % ", ".join(missing))
 
 
@@ -206,11 +206,17 @@ class App:
         return xvfb.find_window(self.env, name, timeout, self.proc)
 
     def geometry(self, wid):
+        """Where the window lies on the screen, its frame not counted.  From
+        xwininfo: under a window manager xdotool counts the frame's offset
+        twice."""
+        out = subprocess.run(["xwininfo", "-id", str(wid)], env=self.env, check=True,
+                             capture_output=True, text=True).stdout
         values = {}
-        for line in self.xdotool("getwindowgeometry", "--shell", wid).splitlines():
-            key, _, value = line.partition("=")
-            values[key] = int(value)
-        return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
+        for line in out.splitlines():
+            key, _, value = line.strip().partition(":")
+            values[key] = value.strip()
+        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
+                int(values["Width"]), int(values["Height"]))
 
     def locate(self):
         x, y, w, h = self.geometry(self.wid)
