@@ -85,8 +85,8 @@ void PointerPlay::Play(const PointerInput& in) {
         }
         case Phase::PickingUp:
             if (in.event == PointerEvent::Move || in.event == PointerEvent::Release) {
-                movedPast_ = movedPast_ || std::abs(in.x - pressX_) + std::abs(in.y - pressY_) >=
-                                               clickDistance_;
+                movedPast_ = movedPast_ ||
+                             std::abs(in.x - pressX_) + std::abs(in.y - pressY_) >= clickDistance_;
             }
             if (in.event == PointerEvent::Release && !movedPast_) {
                 // A click: the release is kept back, and the tile comes to

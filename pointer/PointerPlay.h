@@ -99,9 +99,9 @@ class PointerPlay {
 
   private:
     enum class Phase : std::uint8_t {
-        None,       // no pick-up of ours under way
-        PickingUp,  // a placing press started the drag; its release decides
-        Held,       // the pick-up's release was kept back
+        None,         // no pick-up of ours under way
+        PickingUp,    // a placing press started the drag; its release decides
+        Held,         // the pick-up's release was kept back
         PuttingDown,  // the next press was kept back; its release drops
     };
     bool Ours() const;

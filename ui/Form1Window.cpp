@@ -318,8 +318,7 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle()) {
         if (event->type() == QEvent::TouchCancel && board_ != nullptr) {
             board_->InterruptDrag();
-        } else if (event->type() == QEvent::Expose && !fullScreen_ &&
-                   windowHandle()->isExposed() &&
+        } else if (event->type() == QEvent::Expose && !fullScreen_ && windowHandle()->isExposed() &&
                    windowHandle()->frameMargins() != fittedFrame_) {
             const QScreen* where = screen();
             const QSize outer = OuterSize();
