@@ -28,14 +28,21 @@
 
 namespace {
 
+// What the command line asks of the window.
+struct Options {
+    std::optional<qreal> zoom;  // --scale
+    bool clickToPlace = false;  // --click-to-place
+    bool fullScreen = false;    // --fullscreen
+};
+
 // Reads the program's own options (Qt's, such as -platform, were taken by
 // QApplication already) into `parser`: --help and --version answer and end
 // the program, and --scale gives the zoom the window is wanted at.  A
 // factor that is no number in the allowed range ends the program with a
 // message.  The options of the learning record and the report are
 // `records`' to read.
-std::optional<qreal> ReadOptions(const QCoreApplication& app, QCommandLineParser& parser,
-                                 const alkynes::app::RecordOptions& records) {
+Options ReadOptions(const QCoreApplication& app, QCommandLineParser& parser,
+                    const alkynes::app::RecordOptions& records) {
     using alkynes::twips::kLargestZoom;
     using alkynes::twips::kSmallestZoom;
     parser.setApplicationDescription(
@@ -53,7 +60,15 @@ std::optional<qreal> ReadOptions(const QCoreApplication& app, QCommandLineParser
             .arg(kSmallestZoom)
             .arg(kLargestZoom),
         QString::fromUtf8("συντελεστής"));
-    parser.addOptions({help, version, scale});
+    const QCommandLineOption clickToPlace(
+        QStringLiteral("click-to-place"),
+        QString::fromUtf8("Με το ποντίκι, ένα κλικ σε μια ένωση την παίρνει και το επόμενο "
+                          "κλικ την αφήνει, χωρίς σύρσιμο (όπως το άγγιγμα στην οθόνη αφής)."));
+    const QCommandLineOption fullScreen(
+        QStringLiteral("fullscreen"),
+        QString::fromUtf8("Ανοίγει σε πλήρη οθόνη, όσο μεγάλη χωράει (για προβολέα ή "
+                          "διαδραστικό πίνακα)· το F11 ή το Esc δίνει πίσω το παράθυρο."));
+    parser.addOptions({help, version, scale, clickToPlace, fullScreen});
     records.AddTo(parser);
     parser.process(app);  // an unknown option ends the program here
     if (parser.isSet(help)) {
@@ -63,8 +78,9 @@ std::optional<qreal> ReadOptions(const QCoreApplication& app, QCommandLineParser
         parser.showVersion();
     }
     records.Validate(parser);
+    Options options{std::nullopt, parser.isSet(clickToPlace), parser.isSet(fullScreen)};
     if (!parser.isSet(scale)) {
-        return std::nullopt;
+        return options;
     }
     // The decimal comma of the Greek keyboard is taken as well.
     QString text = parser.value(scale).trimmed();
@@ -82,7 +98,8 @@ std::optional<qreal> ReadOptions(const QCoreApplication& app, QCommandLineParser
                          .constData());
         std::exit(EXIT_FAILURE);
     }
-    return factor;
+    options.zoom = factor;
+    return options;
 }
 
 // True when the command line asks only to be told something (or for the
@@ -116,7 +133,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     Introduce(app);
-    const std::optional<qreal> zoom = ReadOptions(app, parser, records);
+    const Options options = ReadOptions(app, parser, records);
     // The desktop entry's name: on Wayland the window gets its name and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ALKYNES_APP_ID));
     QApplication::setWindowIcon(alkynes::content::WindowIcon());
@@ -128,7 +145,9 @@ int main(int argc, char* argv[]) {
     recorder = records.Record(parser, window.Logic());
     // What a screen reader finds on the board and hears of it.
     alkynes::AttachBoardAccessible(*window.Board(), window.Logic());
-    window.SetWantedZoom(zoom);
+    window.SetWantedZoom(options.zoom);
+    window.Board()->SetClickToPlace(options.clickToPlace);
+    window.SetFullScreen(options.fullScreen);
     QObject::connect(&window, &alkynes::Form1Window::helpRequested, &window,
                      [&window] { alkynes::info::mnuHelp_Click(&window); });
     QObject::connect(&window, &alkynes::Form1Window::sheetRequested, &window,

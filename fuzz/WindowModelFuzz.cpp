@@ -3,11 +3,14 @@
 
 // libFuzzer target over the whole window model: the input is a script of
 // window events (presses, moves, releases, double clicks, interrupted drags,
-// typed coefficients, menu commands, restarts, the board's keys) played
+// typed coefficients, menu commands, restarts, the board's keys, and the
+// presses and releases of devices that place without dragging, hovering
+// moves and menu commands that end the drag first, as the menu does) played
 // through Form1 and its model's dispatcher, the way the Qt layer delivers
-// them: pointer events past the keyboard play, keys through it.  After every event
-// the board invariants of testing/Invariants.h must hold; a violation prints
-// the events played so far and aborts.
+// them: pointer events through the pointer play and past the keyboard play,
+// keys through the keyboard play.  After every event the board invariants
+// of testing/Invariants.h must hold, and no tile may be stranded; a
+// violation prints the events played so far and aborts.
 //
 // The script is read front to back, one event after another: a byte chooses
 // the row of kEvents, and the row reads its own operands.  Past the end every
@@ -34,6 +37,7 @@
 #include "model/FormModel.h"
 #include "model/Menu.h"
 #include "testing/Aims.h"
+#include "pointer/PointerPlay.h"
 #include "testing/Invariants.h"
 
 namespace alkynes::fuzz {
@@ -103,10 +107,20 @@ class Game {
         form_ = std::make_unique<Form1>(std::move(shuffle));
         form_->Form_Load();
         keys_ = std::make_unique<KeyboardPlay>(form_->Model());
+        pointer_ = std::make_unique<PointerPlay>(form_->Model(), *keys_);
     }
 
     Form1& form() { return *form_; }
     KeyboardPlay& keys() { return *keys_; }
+    PointerPlay& pointer() { return *pointer_; }
+    bool buttonDown() const { return down_; }
+
+    // A pointer event as the board hands it on; `places` for a finger or
+    // the mouse with click-to-place.
+    void Point(PointerEvent event, Spot at, MouseButton button, bool down, bool places) {
+        down_ = down;
+        pointer_->Deliver({event, at.x, at.y, button, down, places});
+    }
     FormModel& model() { return form_->Model(); }
     const Board& board() const { return form_->State(); }
     ScriptedShuffle& shuffle() { return *shuffle_; }
@@ -133,6 +147,8 @@ class Game {
     ScriptedShuffle* shuffle_ = nullptr;
     std::unique_ptr<Form1> form_;
     std::unique_ptr<KeyboardPlay> keys_;
+    std::unique_ptr<PointerPlay> pointer_;
+    bool down_ = false;  // the last pointer event had a button down
 };
 
 // --- Where the pointer is ------------------------------------------------------
@@ -293,30 +309,25 @@ struct EventKind {
     void (*play)(Game&, Script&);
 };
 
-// A pointer event with a button at a spot read from the script, handed to
-// the model as the board does: only when the keyboard play admits it.
-template <PointerEvent Event, void (FormModel::*Deliver)(Twips, Twips, MouseButton)>
-void ButtonEvent(Game& g, Script& in) {
-    const Spot at = g.ReadSpot(in);
-    const MouseButton b = g.ReadButton(in);
-    if (g.keys().AdmitPointer(Event)) {
-        (g.model().*Deliver)(at.x, at.y, b);
-    }
-}
-
 constexpr EventKind kEvents[] = {
-    {"press", ButtonEvent<PointerEvent::Press, &FormModel::MouseDown>},
-    {"move",
+    {"press",
      [](Game& g, Script& in) {
          const Spot at = g.ReadSpot(in);
-         if (g.keys().AdmitPointer(PointerEvent::Move)) {
-             g.model().MouseMove(at.x, at.y);
-         }
+         g.Point(PointerEvent::Press, at, g.ReadButton(in), true, false);
      }},
-    {"release", ButtonEvent<PointerEvent::Release, &FormModel::MouseUp>},
-    // The second press of a double click.
-    {"double click", ButtonEvent<PointerEvent::DoubleClick, &FormModel::DblClick>},
-    {"drag interrupted", [](Game& g, Script&) { g.model().InterruptDrag(); }},
+    {"move",  // with the button down
+     [](Game& g, Script& in) { g.Point(PointerEvent::Move, g.ReadSpot(in), {}, true, false); }},
+    {"release",
+     [](Game& g, Script& in) {
+         const Spot at = g.ReadSpot(in);
+         g.Point(PointerEvent::Release, at, g.ReadButton(in), false, false);
+     }},
+    {"double click",  // the second press of a double click
+     [](Game& g, Script& in) {
+         const Spot at = g.ReadSpot(in);
+         g.Point(PointerEvent::DoubleClick, at, g.ReadButton(in), true, false);
+     }},
+    {"drag interrupted", [](Game& g, Script&) { g.pointer().Interrupt(); }},
     {"type", TypeIntoBox},
     {"menu",  // any item of the menu bar, as the toolkit's menu raises it
      [](Game& g, Script& in) {
@@ -355,6 +366,33 @@ constexpr EventKind kEvents[] = {
          g.Trace(" " + std::to_string(n));
          g.keys().Activate(StopOfNumber(n));
      }},
+    {"placing press",  // a finger, or the mouse with click-to-place
+     [](Game& g, Script& in) {
+         const Spot at = g.ReadSpot(in);
+         g.Point(PointerEvent::Press, at, g.ReadButton(in), true, true);
+     }},
+    {"placing release",
+     [](Game& g, Script& in) {
+         const Spot at = g.ReadSpot(in);
+         g.Point(PointerEvent::Release, at, g.ReadButton(in), false, true);
+     }},
+    {"placing double click",
+     [](Game& g, Script& in) {
+         const Spot at = g.ReadSpot(in);
+         g.Point(PointerEvent::DoubleClick, at, g.ReadButton(in), true, true);
+     }},
+    {"hover",  // a move with no button down
+     [](Game& g, Script& in) { g.Point(PointerEvent::Move, g.ReadSpot(in), {}, false, true); }},
+    {"menu after the drag",  // as the menu bar sends a command: the drag ends first
+     [](Game& g, Script& in) {
+         const design::MenuDesign& item = design::kMenu[in.Byte() % design::kMenu.size()];
+         g.Trace(std::string(" ") + item.name);
+         g.pointer().Interrupt();
+         if (item.click != nullptr) {
+             MenuEvents& menu = g.form();
+             (menu.*item.click)();
+         }
+     }},
 };
 
 // Plays the script; returns the first violation with the number of the
@@ -367,7 +405,12 @@ std::optional<std::string> Play(Game& g, Script& in) {
         const EventKind& kind = kEvents[in.Byte() % std::size(kEvents)];
         g.Trace("\n  event " + std::to_string(n) + ": " + kind.name);
         kind.play(g, in);
-        if (auto v = testing::BoardViolation(g.form())) {
+        auto v = testing::BoardViolation(g.form());
+        if (!v) {
+            v = testing::DragOwnerViolation(g.model(), g.buttonDown(), g.keys().Carrying(),
+                                            g.pointer().Holding());
+        }
+        if (v) {
             return "after event " + std::to_string(n) + " (" + kind.name + "): " + *v;
         }
     }

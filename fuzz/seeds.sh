@@ -24,6 +24,7 @@ seed_bytes() {
 
 # Event rows and aims, as numbered in kEvents and kAims.
 readonly PRESS=0 MOVE=1 RELEASE=2 DBLCLICK=3 INTERRUPT=4 TYPE=5 MENU=6 SHUFFLE=7 KEY=8 FOCUS=9 ACTIVATE=10
+readonly TAP_PRESS=11 TAP_RELEASE=12 TAP_DBLCLICK=13 HOVER=14 MENU_AFTER_DRAG=15
 # Keys as numbered in BoardKey.
 readonly TAB=0 DOWN=5 SPACE=6 ESCAPE=7 DELETE=8
 readonly AT_CONTROL=0 AT_PALETTE=1 AT_SLOT=2 ANYWHERE=4
@@ -101,4 +102,15 @@ write_window_seeds() {
   # Assistive technology: the tile of palette cell 1 activated, then slot 2
   # (stop 11), where it is put down.
   seed_bytes "$ACTIVATE" 1 "$ACTIVATE" 11 > "$dir/seed-activate"
+  # Taps: a tile held and put into slot 0, another held, hovered over
+  # reaction 1 and put on the piece of slot 0 (which goes back), a third
+  # held and sent back by a restart from the menu.
+  { seed_bytes "$TAP_PRESS" "$AT_PALETTE" 2 128 128 "$LEFT" "$TAP_RELEASE" "$AT_PALETTE" 2 128 128 "$LEFT" \
+      "$TAP_PRESS" "$AT_SLOT" 0 128 8 "$LEFT" "$TAP_RELEASE" "$AT_SLOT" 0 128 8 "$LEFT" \
+      "$TAP_PRESS" "$AT_PALETTE" 5 128 128 "$LEFT" "$TAP_RELEASE" "$AT_PALETTE" 5 128 128 "$LEFT" \
+      "$HOVER" "$AT_SLOT" 3 128 8 "$TAP_PRESS" "$AT_CONTROL" 0 2 128 128 "$LEFT" \
+      "$TAP_RELEASE" "$AT_CONTROL" 0 2 128 128 "$LEFT" \
+      "$TAP_PRESS" "$AT_PALETTE" 7 128 128 "$LEFT" "$TAP_RELEASE" "$AT_PALETTE" 7 128 128 "$LEFT" \
+      "$MENU_AFTER_DRAG" "$MNU_RESTART"
+  } > "$dir/seed-taps"
 }

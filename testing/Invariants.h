@@ -14,7 +14,10 @@
 //    and that piece is in no slot;
 //  * all 117 pieces are loaded and visible; a piece in a slot sits exactly
 //    at the slot's position, every other piece but the one being dragged
-//    rests exactly at its compound's palette cell.
+//    rests exactly at its compound's palette cell;
+//  * no tile is stranded: a drag is under way only while something will
+//    end it, a button (or finger) down, the keyboard's carry, or a tile
+//    held for the click or tap that puts it down (DragOwnerViolation).
 //
 // Plain C++ without a test framework, so that a fuzz target can abort on it.
 #pragma once
@@ -126,6 +129,21 @@ inline std::optional<std::string> BoardViolation(const Form1& form) {
                 << " at (" << at.Left << ", " << at.Top << ")";
             return out.str();
         }
+    }
+    return std::nullopt;
+}
+
+// The drag under way, if any, has an owner: `buttonDown` (the last pointer
+// event had a button or finger down), `carried` (the keyboard carries a
+// tile) or `held` (a tile waits for the click or tap that puts it down).
+inline std::optional<std::string> DragOwnerViolation(const FormModel& model, bool buttonDown,
+                                                     bool carried, bool held) {
+    if (model.Dragging() && !buttonDown && !carried && !held) {
+        return "piece " + std::to_string(model.DragSource().index) +
+               " is dragged with no button down, no carry and no hold";
+    }
+    if (carried && held) {
+        return "a tile is both carried by the keyboard and held by the pointer";
     }
     return std::nullopt;
 }

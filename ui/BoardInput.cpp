@@ -3,8 +3,15 @@
 
 #include "ui/BoardInput.h"
 
+#include <QGuiApplication>
+#include <QInputDevice>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointingDevice>
+#include <QSizeF>
+#include <QStyleHints>
+
+#include "content/Twips.h"
 
 namespace alkynes::input {
 namespace {
@@ -61,46 +68,39 @@ bool MovesFocus(BoardKey key) {
     return key != BoardKey::Activate && key != BoardKey::Cancel && key != BoardKey::Remove;
 }
 
-std::optional<PointerEvent> PointerEventOf(QEvent::Type type) {
-    switch (type) {
+std::optional<PointerInput> PointerInputOf(const QMouseEvent& event, QPointF at,
+                                           bool clickToPlace) {
+    PointerInput input;
+    switch (event.type()) {
         case QEvent::MouseButtonPress:
-            return PointerEvent::Press;
+            input.event = PointerEvent::Press;
+            break;
         case QEvent::MouseMove:
-            return PointerEvent::Move;
+            input.event = PointerEvent::Move;
+            break;
         case QEvent::MouseButtonRelease:
-            return PointerEvent::Release;
+            input.event = PointerEvent::Release;
+            break;
         case QEvent::MouseButtonDblClick:
-            return PointerEvent::DoubleClick;
+            input.event = PointerEvent::DoubleClick;
+            break;
         default:
             return std::nullopt;
     }
+    input.x = static_cast<Twips>(at.x());
+    input.y = static_cast<Twips>(at.y());
+    input.button = ButtonOf(event.button());
+    input.buttonsDown = event.buttons() != Qt::NoButton;
+    const QPointingDevice* device = event.pointingDevice();
+    const bool finger =
+        device != nullptr && device->type() == QInputDevice::DeviceType::TouchScreen;
+    input.places = finger || clickToPlace;
+    return input;
 }
 
-bool DeliverMouse(FormModel& model, const QMouseEvent& event, QPointF at) {
-    const auto x = static_cast<Twips>(at.x());
-    const auto y = static_cast<Twips>(at.y());
-    const MouseButton button = ButtonOf(event.button());
-    switch (event.type()) {
-        case QEvent::MouseButtonPress:
-            model.MouseDown(x, y, button);
-            return true;
-        case QEvent::MouseMove:
-            if (model.Dragging() && event.buttons() == Qt::NoButton) {
-                // The release went somewhere else (a grab taken away, a
-                // window that swallowed it): the drag cannot go on.
-                model.InterruptDrag();
-            }
-            model.MouseMove(x, y);
-            return true;
-        case QEvent::MouseButtonRelease:
-            model.MouseUp(x, y, button);
-            return true;
-        case QEvent::MouseButtonDblClick:
-            model.DblClick(x, y, button);
-            return true;
-        default:
-            return false;
-    }
+Twips ClickDistance() {
+    const int pixels = QGuiApplication::styleHints()->startDragDistance();
+    return static_cast<Twips>(twips::FromPixels(QSizeF(pixels, 0)).width());
 }
 
 }  // namespace alkynes::input

@@ -14,6 +14,7 @@
 
 #include "keyboard/KeyboardPlay.h"
 #include "model/FormModel.h"
+#include "pointer/PointerPlay.h"
 
 class QKeyEvent;
 class QMouseEvent;
@@ -29,13 +30,16 @@ std::optional<BoardKey> BoardKeyOf(const QKeyEvent& event);
 // do), rather than acting on the focused stop.
 bool MovesFocus(BoardKey key);
 
-// What the keyboard play is asked about a mouse event of this type before
-// it goes on, or none for an event that is not the pointer's.
-std::optional<PointerEvent> PointerEventOf(QEvent::Type type);
+// The pointer play's input of a press, move, release or double click over
+// the board, with the pointer at `at` in window twips, or none for any
+// other event.  A finger (a mouse event Qt made of a touch) always places
+// without dragging; the mouse does with `clickToPlace`.
+std::optional<PointerInput> PointerInputOf(const QMouseEvent& event, QPointF at,
+                                           bool clickToPlace);
 
-// Hands a press, move, release or double click over the board to the
-// model's dispatcher, with the pointer at `at` in window twips.  False for
-// any other event, which the model does not take.
-bool DeliverMouse(FormModel& model, const QMouseEvent& event, QPointF at);
+// The toolkit's drag distance (QStyleHints::startDragDistance) in window
+// twips at the zoom as it is now: a press and release closer than that is
+// a click.
+Twips ClickDistance();
 
 }  // namespace alkynes::input

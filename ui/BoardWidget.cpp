@@ -26,7 +26,11 @@
 namespace alkynes {
 
 BoardWidget::BoardWidget(FormModel& model, QWidget* parent)
-    : QWidget(parent), model_(model), boxes_(*this, model), keyboard_(model) {
+    : QWidget(parent),
+      model_(model),
+      boxes_(*this, model),
+      keyboard_(model),
+      pointer_(model, keyboard_) {
     // What it paints is also told to screen readers (BoardAccessible.h).
     InstallBoardAccessible();
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -34,6 +38,8 @@ BoardWidget::BoardWidget(FormModel& model, QWidget* parent)
     // keys walk the tiles and slots.
     setFocusPolicy(Qt::StrongFocus);
     keyboard_.Subscribe([this](const KeyboardChange& change) { KeyboardChanged(change); });
+    pointer_.Subscribe([this](const PointerChange& change) { PointerChanged(change); });
+    pointer_.SetClickDistance(input::ClickDistance());
     // A box's ring is painted by the board around it, like the stops' ring.
     connect(qApp, &QApplication::focusChanged, this, [this] { UpdateFocusRing(); });
     setMouseTracking(true);  // cursor and tooltips follow the pointer
@@ -55,6 +61,7 @@ void BoardWidget::ApplyZoom() {
     // Every control lies elsewhere now: all is painted afresh.
     tracker_.Forget();
     cursor_.ApplyZoom();
+    pointer_.SetClickDistance(input::ClickDistance());
     update();
     Refresh();
 }
@@ -70,13 +77,13 @@ QSize BoardWidget::sizeHint() const {
 void BoardWidget::Refresh() {
     boxes_.Sync();
     RepaintChanges();
-    cursor_.Update(*this, model_, pointer_);
+    cursor_.Update(*this, model_, at_);
     BoardAccessibleChanged(*this);
 }
 
 void BoardWidget::InterruptDrag() {
     if (model_.Dragging()) {
-        model_.InterruptDrag();
+        pointer_.Interrupt();
         Refresh();
     }
 }
@@ -110,12 +117,9 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 void BoardWidget::ForwardMouse(const QMouseEvent& event) {
     // The global position, so that a grabbed pointer outside the widget
     // still maps right.
-    pointer_ = twips::FromPixels(mapFromGlobal(event.globalPosition()));
-    if (const std::optional<PointerEvent> pointer = input::PointerEventOf(event.type());
-        pointer && !keyboard_.AdmitPointer(*pointer)) {
-        return;  // a tile carried from the keyboard: not the mouse's to move
-    }
-    if (input::DeliverMouse(model_, event, pointer_)) {
+    at_ = twips::FromPixels(mapFromGlobal(event.globalPosition()));
+    if (const std::optional<PointerInput> input = input::PointerInputOf(event, at_, clickToPlace_);
+        input && pointer_.Deliver(*input)) {
         Refresh();
     }
 }
@@ -231,6 +235,9 @@ void BoardWidget::focusOutEvent(QFocusEvent* event) {
     if (keyboard_.Carrying()) {
         keyboard_.Press(BoardKey::Cancel);
     }
+    if (pointer_.Holding()) {
+        InterruptDrag();
+    }
     UpdateFocusRing();
     QWidget::focusOutEvent(event);
 }
@@ -241,6 +248,13 @@ void BoardWidget::KeyboardChanged(const KeyboardChange& change) {
     }
     UpdateFocusRing();
     BoardAccessibleChanged(*this);
+}
+
+void BoardWidget::PointerChanged(const PointerChange& change) {
+    if (change.holdChanged) {
+        boxes_.LetPointerThrough(pointer_.Holding());
+        BoardAccessibleChanged(*this);
+    }
 }
 
 QRect BoardWidget::StopPixelRect(Stop stop) const {

@@ -23,6 +23,7 @@
 #include "keyboard/KeyboardPlay.h"
 #include "model/FormModel.h"
 #include "model/RepaintTracker.h"
+#include "pointer/PointerPlay.h"
 #include "ui/BoardCursor.h"
 #include "ui/BoardPainter.h"
 #include "ui/CoefficientBoxes.h"
@@ -68,6 +69,17 @@ class BoardWidget : public QWidget {
     // The board's keyboard play: the focus among the palette tiles and the
     // slots, moved by the keys and by assistive technology.
     KeyboardPlay& Keyboard() { return keyboard_; }
+    const KeyboardPlay& Keyboard() const { return keyboard_; }
+
+    // Where every pointer event goes on its way to the model, and the tile
+    // held between the two clicks or taps that place it.
+    PointerPlay& Pointer() { return pointer_; }
+    const PointerPlay& Pointer() const { return pointer_; }
+
+    // Whether a mouse click (a press and release within the drag distance)
+    // on a palette tile picks it up for the next click to put down, as a
+    // finger's tap always does (the --click-to-place option).
+    void SetClickToPlace(bool on) { clickToPlace_ = on; }
 
     // Where a stop of the keyboard's focus lies on the widget, in pixels.
     QRect StopPixelRect(Stop stop) const;
@@ -100,6 +112,7 @@ class BoardWidget : public QWidget {
     // else takes it.
     void LeaveBoard(bool forward);
     void KeyboardChanged(const KeyboardChange& change);
+    void PointerChanged(const PointerChange& change);
     // What the focus ring surrounds now (the focused stop while the board
     // has the keyboard's focus and the ring is wanted, or the focused box),
     // or nothing.
@@ -113,9 +126,11 @@ class BoardWidget : public QWidget {
     RepaintTracker tracker_;
     BoardPainter painter_;
     KeyboardPlay keyboard_;
+    PointerPlay pointer_;
     FocusRing ring_;
     BoardCursor cursor_;
-    QPointF pointer_{-1, -1};  // the last pointer position, twips
+    QPointF at_{-1, -1};  // the last pointer position, twips
+    bool clickToPlace_ = false;
 };
 
 }  // namespace alkynes

@@ -70,6 +70,7 @@ QLineEdit* CoefficientBoxes::Create(int j) {
     box->setPalette(palette);
     box->setText(QString::fromStdString(c.Text));
     box->setHidden(!c.Visible);
+    box->setAttribute(Qt::WA_TransparentForMouseEvents, pointerThrough_);
     DescribeCoefficientBox(*box, j);
     // What the student types is the box's text; nothing else reacts.
     QObject::connect(box, &QLineEdit::textEdited, box, [this, j, box](const QString& text) {
@@ -120,6 +121,15 @@ void CoefficientBoxes::ApplyZoom() {
     for (int j = 0; j < design::kBoxes; ++j) {
         if (QLineEdit* box = boxes_[static_cast<std::size_t>(j)]) {
             box->setGeometry(twips::ToPixelGrid(model_.tCoefficient(j)));
+        }
+    }
+}
+
+void CoefficientBoxes::LetPointerThrough(bool through) {
+    pointerThrough_ = through;
+    for (QLineEdit* box : boxes_) {
+        if (box != nullptr) {
+            box->setAttribute(Qt::WA_TransparentForMouseEvents, through);
         }
     }
 }

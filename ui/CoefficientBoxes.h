@@ -40,6 +40,11 @@ class CoefficientBoxes {
     // Lays the boxes made so far out again after the zoom changed.
     void ApplyZoom();
 
+    // While a tile is held for a click or tap to put it down, the boxes let
+    // the pointer through to the board, which takes that click over a box
+    // as a drop on it (and lets the held tile follow the pointer there).
+    void LetPointerThrough(bool through);
+
   private:
     QLineEdit* Create(int j);
     // Tab walks the boxes made so far in the order of their tab positions,
@@ -49,6 +54,7 @@ class CoefficientBoxes {
     QWidget& board_;
     FormModel& model_;
     std::vector<QLineEdit*> boxes_;  // owned by the board; null until made
+    bool pointerThrough_ = false;
 };
 
 }  // namespace alkynes

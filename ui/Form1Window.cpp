@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -23,6 +24,7 @@
 #include "ui/BoardWidget.h"
 #include "content/Artwork.h"
 #include "content/Fonts.h"
+#include "content/Look.h"
 #include "content/Twips.h"
 #include "model/Design.h"
 
@@ -64,10 +66,28 @@ Form1Window::Form1Window(std::unique_ptr<RandomSource> random)
     setWindowTitle(QString::fromUtf8(design::kCaption));
     setWindowIcon(content::WindowIcon());
 
-    board_ = new BoardWidget(form_.Model(), this);
+    // The board lies centred on a stage of the window's background colour,
+    // which is just the board's size until the window fills the screen.
+    auto* stage = new QWidget(this);
+    stage->setObjectName(QStringLiteral("stage"));
+    stage->setAutoFillBackground(true);
+    QPalette back = stage->palette();
+    back.setColor(QPalette::Window, content::ToColor(design::kFormBackColor));
+    stage->setPalette(back);
+    auto* centre = new QGridLayout(stage);
+    centre->setContentsMargins(0, 0, 0, 0);
+    board_ = new BoardWidget(form_.Model(), stage);
     board_->setFixedSize(board_->sizeHint());
-    setCentralWidget(board_);
+    centre->addWidget(board_, 0, 0, Qt::AlignCenter);
+    setCentralWidget(stage);
     CreateMenu();
+
+    auto* full = new QAction(this);
+    full->setObjectName(QStringLiteral("fullScreen"));
+    full->setShortcut(Qt::Key_F11);
+    full->setShortcutContext(Qt::WindowShortcut);
+    connect(full, &QAction::triggered, this, [this] { SetFullScreen(!fullScreen_); });
+    addAction(full);
 
     // The window is as large as its menu bar and client area, and the user
     // cannot change that.
@@ -151,13 +171,73 @@ void Form1Window::ApplyZoom(qreal zoom) {
         font.setPointSizeF(font.pointSizeF() * zoom);
     }
     bar->setFont(font);
+    // The stage first, so that the window's layout finds the board's new
+    // size at once (FitToScreen measures right after).
+    centralWidget()->layout()->activate();
     layout()->activate();
-    adjustSize();
+    if (!fullScreen_) {
+        adjustSize();
+    }
+}
+
+void Form1Window::FitFullScreen() {
+    const QScreen* where = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (where == nullptr) {
+        return;
+    }
+    const qreal zoom =
+        twips::FitZoom(twips::kLargestZoom, where->geometry().size(), [this](qreal z) {
+            ApplyZoom(z);
+            const QSize board = board_->sizeHint();
+            return QSize(board.width(), menuBar()->sizeHint().height() + board.height());
+        });
+    ApplyZoom(zoom);
+}
+
+void Form1Window::SetFullScreen(bool on) {
+    if (on == fullScreen_) {
+        return;
+    }
+    if (on) {
+        if (placed_) {
+            normalZoom_ = twips::Zoom();
+            normalPlace_ = geometry();
+        }
+        fullScreen_ = true;
+        // The window may take any size now: the screen's.
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        FitFullScreen();
+        if (placed_) {
+            showFullScreen();
+        } else {
+            setWindowState(windowState() | Qt::WindowFullScreen);
+        }
+        return;
+    }
+    fullScreen_ = false;
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (normalZoom_) {
+        ApplyZoom(*normalZoom_);
+        layout()->activate();
+        adjustSize();
+        // The client area where it was: the frame, which a window manager
+        // gives back in its own time, is counted around it.
+        setGeometry(QRect(normalPlace_.topLeft(), size()));
+    } else {
+        layout()->activate();
+        adjustSize();
+        FitToScreen();  // never shown as a normal window: placed as at start
+    }
 }
 
 QSize Form1Window::OuterSize() const {
     const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
-    return size().grownBy(frame);
+    // The size the layout fixes, which the window takes: coming back from
+    // the whole screen, the window may still have the screen's size.
+    return sizeHint().grownBy(frame);
 }
 
 void Form1Window::FitToScreen() {
@@ -201,7 +281,11 @@ void Form1Window::showEvent(QShowEvent* event) {
     if (!placed_) {
         placed_ = true;
         windowHandle()->installEventFilter(this);
-        FitToScreen();
+        if (fullScreen_) {
+            FitFullScreen();
+        } else {
+            FitToScreen();
+        }
     }
     QMainWindow::showEvent(event);
 }
@@ -234,7 +318,7 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
     if (watched == windowHandle()) {
         if (event->type() == QEvent::TouchCancel && board_ != nullptr) {
             board_->InterruptDrag();
-        } else if (event->type() == QEvent::Expose && windowHandle()->isExposed() &&
+        } else if (event->type() == QEvent::Expose && !fullScreen_ && windowHandle()->isExposed() &&
                    windowHandle()->frameMargins() != fittedFrame_) {
             const QScreen* where = screen();
             const QSize outer = OuterSize();
@@ -248,8 +332,14 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1Window::keyPressEvent(QKeyEvent* event) {
+    // Escape puts a tile in hand back first; with none, it leaves the
+    // whole screen.
     if (event->key() == Qt::Key_Escape && board_ != nullptr) {
-        board_->InterruptDrag();
+        if (form_.Model().Dragging()) {
+            board_->InterruptDrag();
+        } else if (fullScreen_) {
+            SetFullScreen(false);
+        }
     }
     QMainWindow::keyPressEvent(event);
 }

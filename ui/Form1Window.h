@@ -5,12 +5,15 @@
 // with the menu bar of the window definition and the board widget as its
 // client area.  It owns the plain Form1 (controls, board and handlers),
 // runs its load handler before it is first shown, turns menu clicks into
-// Form1's commands and ends the application when it is closed.
+// Form1's commands and ends the application when it is closed.  For a
+// projector or a touch board it also shows the exercise on the whole
+// screen (F11, the --fullscreen option), as large as the screen holds.
 #pragma once
 
 #include <QMainWindow>
 
 #include <QMargins>
+#include <QRect>
 
 #include <memory>
 #include <optional>
@@ -53,6 +56,16 @@ class Form1Window : public QMainWindow {
     // its top-left corner, title bar and menu bar at the area's top-left.
     void FitToScreen();
 
+    // Shows the exercise on the whole screen, or the normal window again at
+    // its zoom and place.  On the whole screen the window keeps its menu
+    // bar and shows the board centred below it, at the largest zoom at
+    // which both fit the screen, on the window's background colour.  F11
+    // switches; Escape, when no tile is in hand, gives the normal window
+    // back.  Before the window is first shown, it asks for the whole screen
+    // from the start.
+    void SetFullScreen(bool on);
+    bool FullScreen() const { return fullScreen_; }
+
   signals:
     // The information commands of the menu; whoever shows help, opens the
     // worksheet or shows the about window connects here.
@@ -73,6 +86,8 @@ class Form1Window : public QMainWindow {
     void CreateMenu();
     void Command(void (MenuEvents::*click)());
     void ApplyZoom(qreal zoom);
+    // The largest zoom at which the menu bar and the board fit the screen.
+    void FitFullScreen();
     // The window's size with its frame, as far as the platform knows it.
     QSize OuterSize() const;
     void EndApplication();
@@ -84,6 +99,11 @@ class Form1Window : public QMainWindow {
     std::optional<qreal> wantedZoom_;
     qreal toldZoom_ = 0;    // the reduced zoom last reported on stderr
     QMargins fittedFrame_;  // the frame FitToScreen last counted with
+    bool fullScreen_ = false;
+    // The normal window's zoom and place, to give it back from full screen;
+    // none when it was never shown as a normal window.
+    std::optional<qreal> normalZoom_;
+    QRect normalPlace_;  // the client area's place on the screen
 };
 
 }  // namespace alkynes

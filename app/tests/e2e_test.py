@@ -83,9 +83,9 @@ YELLOW = (255, 255, 0)
 
 
 def need_tools():
-    missing = [t for t in ("Xvfb", "xdotool", "import") if shutil.which(t) is None]
+    missing = [t for t in ("Xvfb", "xdotool", "import", "xwininfo") if shutil.which(t) is None]
     if missing:
-        raise Failure("missing tools: %s (install xvfb, xdotool, imagemagick)"
+        raise Failure("missing tools: %s (install xvfb, xdotool, imagemagick, x11-utils)"
                       % ", ".join(missing))
 
 
@@ -153,16 +153,21 @@ def slot_piece(s):
 
 
 class App:
-    def __init__(self, program, scale, screen=None, zoom=None):
+    """The program on its own X server.  `options` are more of its command
+    line options; with `wm`, openbox manages the screen."""
+
+    def __init__(self, program, scale, screen=None, zoom=None, options=(), wm=False):
         self.program = program
         self.scale = scale
         self.screen_size = screen or (1280 * scale, 1024 * scale)
         self.zoom_option = zoom
+        self.options = list(options)
+        self.wm = wm
         self.xvfb = None
+        self.openbox = None
         self.proc = None
         self.env = None
         self.home = None
-        self.options = []  # more options for the program
 
     # --- processes ---------------------------------------------------------
 
@@ -177,8 +182,10 @@ class App:
         if self.scale != 1:
             self.env["QT_SCALE_FACTOR"] = str(self.scale)
         self.screen_w, self.screen_h = w, h
+        if self.wm:
+            self.openbox = xvfb.start_openbox(self.env)
 
-    def start_program(self):
+    def start_program(self, locate=True):
         command = [self.program] + self.options
         if self.zoom_option is not None:
             command += ["--scale", str(self.zoom_option)]
@@ -186,10 +193,11 @@ class App:
                                      stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         self.wid = self.find_window("^%s$" % TITLE, timeout=20)
         time.sleep(0.5)
-        self.locate()
+        if locate:
+            self.locate()
 
     def stop(self):
-        xvfb.stop(self.proc, self.xvfb)
+        xvfb.stop(self.proc, self.openbox, self.xvfb)
         xvfb.remove_home(self.home)
 
     # --- X helpers ---------------------------------------------------------
@@ -201,11 +209,17 @@ class App:
         return xvfb.find_window(self.env, name, timeout, self.proc)
 
     def geometry(self, wid):
+        """Where the window lies on the screen, its frame not counted.  From
+        xwininfo: under a window manager xdotool counts the frame's offset
+        twice."""
+        out = subprocess.run(["xwininfo", "-id", str(wid)], env=self.env, check=True,
+                             capture_output=True, text=True).stdout
         values = {}
-        for line in self.xdotool("getwindowgeometry", "--shell", wid).splitlines():
-            key, _, value = line.partition("=")
-            values[key] = int(value)
-        return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
+        for line in out.splitlines():
+            key, _, value = line.strip().partition(":")
+            values[key] = value.strip()
+        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
+                int(values["Width"]), int(values["Height"]))
 
     def locate(self):
         x, y, w, h = self.geometry(self.wid)
@@ -307,6 +321,16 @@ class App:
         l, t, w, h = rect
         return self.fraction(screen, (l + w * 0.2, t + h * 0.3, w * 0.6, h * 0.4),
                              (0, 0, 0), tol=90)
+
+    def changed_pixels(self, before, after):
+        """How many pixels of the client area, every third row and column,
+        differ between two screenshots."""
+        diff = 0
+        right, bottom = self.px(CLIENT_W * TWIPS_PER_PIXEL, CLIENT_H * TWIPS_PER_PIXEL)
+        for y in range(int(self.oy), int(bottom), 3):
+            for x in range(int(self.ox), int(right), 3):
+                diff += before.at(x, y) != after.at(x, y)
+        return diff
 
     def has_piece(self, screen, pos):
         return self.dark_share(screen, (pos[0], pos[1], PIECE_W, PIECE_H)) > 0.03
@@ -426,13 +450,7 @@ def short_game(app, scale):
     grab = (cell[0] + PIECE_W / 2, cell[1] + PIECE_H / 2)
     outside = app.twips(*app.outside(80 * scale))
     app.drag(grab, outside)
-    after = app.shot()
-    diff = 0
-    right, bottom = app.px(CLIENT_W * TWIPS_PER_PIXEL, CLIENT_H * TWIPS_PER_PIXEL)
-    for y in range(0, int(bottom - app.oy), 3):
-        for x in range(0, int(right - app.ox), 3):
-            if before.at(app.ox + x, app.oy + y) != after.at(app.ox + x, app.oy + y):
-                diff += 1
+    diff = app.changed_pixels(before, app.shot())
     check(diff == 0, "a release outside the window leaves the board as it was (%d)" % diff)
 
     # A drag onto each half of reaction 0 snaps into its slot.

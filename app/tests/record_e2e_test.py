@@ -27,10 +27,8 @@ import socket
 import stat
 import subprocess
 import sys
-import time
 
 import e2e_test as e2e
-import xvfb
 from xvfb import Failure
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)),
@@ -39,37 +37,6 @@ from xapi_rules import problems  # noqa: E402
 
 POINTS = [5, 5, 5, 5] + [4] * 9
 LOGIN = pwd.getpwuid(os.getuid()).pw_name
-
-
-class ManagedApp(e2e.App):
-    """The end-to-end test's program under a window manager, which frames
-    its window: xwininfo tells where the client area really lies
-    (xdotool's position counts the frame twice)."""
-
-    def geometry(self, wid):
-        out = subprocess.run(["xwininfo", "-id", str(wid)], env=self.env, check=True,
-                             capture_output=True, text=True).stdout
-        values = {}
-        for line in out.splitlines():
-            key, _, value = line.strip().partition(":")
-            values[key] = value.strip()
-        return (int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"]),
-                int(values["Width"]), int(values["Height"]))
-
-
-def start_openbox(env):
-    """Starts openbox on the display and waits until it manages it."""
-    wm = subprocess.Popen(["openbox", "--sm-disable"], env=env, stdout=subprocess.DEVNULL,
-                          stderr=subprocess.DEVNULL)
-    deadline = time.time() + 10
-    while time.time() < deadline:
-        out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=env,
-                             capture_output=True, text=True).stdout
-        if "window id" in out:
-            return wm
-        time.sleep(0.1)
-    xvfb.stop(wm)
-    raise Failure("openbox did not start")
 
 
 def fill(app, slots, cell_of):
@@ -197,21 +164,18 @@ def elsewhere(app):
 
 def main():
     program = sys.argv[1]
-    app = ManagedApp(program, 1)
-    wm = None
+    app = e2e.App(program, 1, wm=True)
     try:
         e2e.need_tools()
         if shutil.which("openbox") is None:
             raise Failure("missing tool: openbox")
         app.start_x()
-        wm = start_openbox(app.env)
         two_checks(app)
         elsewhere(app)
     except Failure as failure:
         print("FAIL -", failure, file=sys.stderr)
         return 1
     finally:
-        xvfb.stop(wm)
         app.stop()
     print("record e2e passed")
     return 0

@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The alkynes authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What the end-to-end tests share: a private X server on a free display,
-xdotool calls on it, finding a window by title and stopping child processes.
+a window manager on it, xdotool calls on it, finding a window by title and
+stopping child processes.
 """
 
 import os
@@ -97,3 +98,22 @@ def find_window(env, name, timeout=10, proc=None):
             raise Failure("the program ended early: %s" % err)
         time.sleep(0.1)
     return None
+
+
+def start_openbox(env, timeout=10):
+    """Starts the openbox window manager on the display of `env` and waits
+    until it manages the screen (it has set _NET_SUPPORTING_WM_CHECK on the
+    root window).  Returns the process."""
+    proc = subprocess.Popen(["openbox", "--sm-disable"], env=env,
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=env,
+                             capture_output=True, text=True).stdout
+        if "window id" in out:
+            return proc
+        if proc.poll() is not None:
+            raise Failure("openbox ended before managing the screen")
+        time.sleep(0.1)
+    stop(proc)
+    raise Failure("openbox did not manage the screen in time")

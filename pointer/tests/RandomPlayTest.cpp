@@ -3,11 +3,15 @@
 
 // Random play through the window's dispatcher: presses, moves, releases and
 // double clicks anywhere in and around the window (mostly over controls),
-// the board's keys and the focus moves of assistive technology, interrupted
-// drags, typed coefficients, checks and restarts.  Pointer events reach the
-// model the way the board hands them on, past the keyboard play.  After every
-// event the board and the window must agree (testing/Invariants.h, the
-// invariants the fuzz target of the window model checks too).
+// from the mouse and from devices that place without dragging (a finger,
+// click-to-place), hovering moves, the board's keys and the focus moves of
+// assistive technology, interrupted drags, typed coefficients, checks and
+// restarts (now and then as the menu sends them, after ending the drag).
+// Pointer events reach the model the way the board hands them on, through
+// the pointer play and past the keyboard play.  After every event the board
+// and the window must agree and no tile may be stranded
+// (testing/Invariants.h, the invariants the fuzz target of the window model
+// checks too).
 //
 // ALKYNES_RANDOM_EVENTS sets the number of events (default 1000000; the
 // target random-10m plays 10000000) and ALKYNES_SEED the seed (default
@@ -35,6 +39,7 @@
 #include "keyboard/KeyboardPlay.h"
 #include "model/Design.h"
 #include "model/FormModel.h"
+#include "pointer/PointerPlay.h"
 #include "testing/FormFixture.h"
 #include "testing/Invariants.h"
 #include "testing/ScriptedRandom.h"
@@ -118,6 +123,9 @@ struct Event {
     int box = 0;
     std::size_t text = 0;
     std::size_t key = 0;  // into kKeys; for FocusOn, the stop number
+    bool places = false;  // from a finger or the mouse with click-to-place
+    bool down = true;     // for a move: a button is down
+    bool viaMenu = false;  // a check or restart: ends the drag first, as the menu does
 };
 
 std::string Describe(const Event& e) {
@@ -130,7 +138,12 @@ std::string Describe(const Event& e) {
             out << " button " << static_cast<int>(e.button);
             [[fallthrough]];
         case Kind::Move:
-            out << " at (" << e.x << ", " << e.y << ")";
+            out << " at (" << e.x << ", " << e.y << ")" << (e.places ? ", placing" : "")
+                << (e.kind == Kind::Move && !e.down ? ", no button down" : "");
+            break;
+        case Kind::Check:
+        case Kind::Restart:
+            out << (e.viaMenu ? " from the menu" : "");
             break;
         case Kind::Type:
             out << " \"" << kTexts[e.text] << "\" into box " << e.box;
@@ -150,7 +163,13 @@ std::string Describe(const Event& e) {
 // Chooses the events, mostly aimed at the controls.
 class Player {
   public:
-    Player(Form1& form, std::uint64_t seed) : form_(form), keys_(form.Model()), rng_(seed) {}
+    Player(Form1& form, std::uint64_t seed)
+        : form_(form), keys_(form.Model()), pointer_(form.Model(), keys_), rng_(seed) {}
+
+    const KeyboardPlay& Keys() const { return keys_; }
+    const PointerPlay& Pointer() const { return pointer_; }
+    // The last pointer event had a button down.
+    bool ButtonDown() const { return down_; }
 
     Event Next() {
         Event e;
@@ -167,7 +186,20 @@ class Player {
             return e;
         }
         const double u = Uniform();
-        if (Model().Dragging()) {
+        if (pointer_.Holding()) {
+            // A held tile waits for the press (and release) that puts it
+            // down; meanwhile the pointer hovers.
+            e.kind = u < 0.40   ? Kind::Move
+                     : u < 0.75 ? Kind::Press
+                     : u < 0.85 ? Kind::Release
+                     : u < 0.90 ? Kind::DblClick
+                     : u < 0.95 ? Kind::Interrupt
+                                : Kind::Type;
+        } else if (Model().Dragging() && picked_ && Uniform() < 0.6) {
+            // A placing press just picked a tile up: mostly a click or tap,
+            // released within the drag distance of the press, or just past.
+            e.kind = Kind::Release;
+        } else if (Model().Dragging()) {
             e.kind = u < 0.55   ? Kind::Move
                      : u < 0.90 ? Kind::Release
                      : u < 0.93 ? Kind::Press
@@ -186,9 +218,21 @@ class Player {
         }
         const double b = Uniform();
         e.button = b < 0.8 ? MouseButton::Left : b < 0.9 ? MouseButton::Right : MouseButton::Middle;
-        const Spot at = AnySpot(e.kind);
+        Spot at = AnySpot(e.kind);
+        if (picked_ && e.kind == Kind::Release) {
+            at = {pressed_.x + Between(-100, 100), pressed_.y + Between(-60, 60)};
+        }
         e.x = at.x;
         e.y = at.y;
+        // Placing devices come in turns with the mouse, a gesture at a time;
+        // a held tile mostly meets hovering moves, a drag now and then a
+        // move that lost its release.
+        if (e.kind == Kind::Press || e.kind == Kind::DblClick) {
+            placing_ = Uniform() < 0.35;
+        }
+        e.places = placing_;
+        e.down = Uniform() < (pointer_.Holding() ? 0.3 : 0.97) ? down_ : !down_;
+        e.viaMenu = Uniform() < 0.5;
         if (e.kind == Kind::Type) {
             ChooseTyping(e);
         }
@@ -197,26 +241,26 @@ class Player {
 
     void Apply(const Event& e) {
         FormModel& model = Model();
+        const bool wasDragging = model.Dragging();
+        const auto point = [&](PointerEvent event, bool down) {
+            down_ = down;
+            pointer_.Deliver({event, e.x, e.y, e.button, down, e.places});
+        };
+        if ((e.kind == Kind::Check || e.kind == Kind::Restart) && e.viaMenu) {
+            pointer_.Interrupt();
+        }
         switch (e.kind) {
             case Kind::Press:
-                if (keys_.AdmitPointer(PointerEvent::Press)) {
-                    model.MouseDown(e.x, e.y, e.button);
-                }
+                point(PointerEvent::Press, true);
                 break;
             case Kind::Move:
-                if (keys_.AdmitPointer(PointerEvent::Move)) {
-                    model.MouseMove(e.x, e.y);
-                }
+                point(PointerEvent::Move, e.down);
                 break;
             case Kind::Release:
-                if (keys_.AdmitPointer(PointerEvent::Release)) {
-                    model.MouseUp(e.x, e.y, e.button);
-                }
+                point(PointerEvent::Release, false);
                 break;
             case Kind::DblClick:
-                if (keys_.AdmitPointer(PointerEvent::DoubleClick)) {
-                    model.DblClick(e.x, e.y, e.button);
-                }
+                point(PointerEvent::DoubleClick, true);
                 break;
             case Kind::Key:
                 keys_.Press(kKeys[e.key]);
@@ -225,7 +269,7 @@ class Player {
                 keys_.FocusOn(StopOfNumber(static_cast<int>(e.key)));
                 break;
             case Kind::Interrupt:
-                model.InterruptDrag();
+                pointer_.Interrupt();
                 break;
             case Kind::Type:
                 model.tCoefficient(e.box).Text = kTexts[e.text];
@@ -237,6 +281,8 @@ class Player {
                 form_.mnuRestart_Click();
                 break;
         }
+        picked_ = e.kind == Kind::Press && e.places && !wasDragging && model.Dragging();
+        pressed_ = {e.x, e.y};
     }
 
   private:
@@ -363,7 +409,12 @@ class Player {
 
     Form1& form_;
     KeyboardPlay keys_;
+    PointerPlay pointer_;
     std::mt19937_64 rng_;
+    bool placing_ = false;
+    bool down_ = false;
+    bool picked_ = false;  // the last event was a placing press that started a drag
+    Spot pressed_{};
 };
 
 // What the random play reached, so that a run that never fills a reaction
@@ -379,6 +430,8 @@ struct Reached {
     std::uint64_t fullBoard = 0;      // events after which every slot was filled
     std::uint64_t keyPlacements = 0;  // a key put a piece into a slot
     std::uint64_t keyRemovals = 0;    // a key emptied a slot
+    std::uint64_t holds = 0;          // a click or tap took a tile into hold
+    std::uint64_t heldPlacements = 0;  // the release that ended a hold filled a slot
 };
 
 TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
@@ -402,6 +455,7 @@ TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
         history[n % kHistory] = e;
 
         const bool wasDragging = form.Model().Dragging();
+        const bool wasHeld = player.Pointer().Holding();
         std::array<std::int16_t, kSlots> before{};
         std::array<bool, design::kReactions> filledBefore{};
         for (int s = 0; s < kSlots; ++s) {
@@ -414,7 +468,12 @@ TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
 
         player.Apply(e);
 
-        if (const std::optional<std::string> violation = BoardViolation(form)) {
+        std::optional<std::string> violation = BoardViolation(form);
+        if (!violation) {
+            violation = DragOwnerViolation(form.Model(), player.ButtonDown(),
+                                           player.Keys().Carrying(), player.Pointer().Holding());
+        }
+        if (violation) {
             std::ostringstream recent;
             const std::uint64_t first = n + 1 >= kHistory ? n + 1 - kHistory : 0;
             for (std::uint64_t i = first; i <= n; ++i) {
@@ -433,6 +492,7 @@ TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
             if (now != kEmpty && now != before[static_cast<std::size_t>(s)]) {
                 ++reached.placements;
                 reached.keyPlacements += byKey ? 1 : 0;
+                reached.heldPlacements += wasHeld ? 1 : 0;
             }
             if ((e.kind == Kind::DblClick || byKey) && now == kEmpty &&
                 before[static_cast<std::size_t>(s)] != kEmpty) {
@@ -461,6 +521,7 @@ TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
             }
         }
         reached.checks += e.kind == Kind::Check ? 1 : 0;
+        reached.holds += !wasHeld && player.Pointer().Holding() ? 1 : 0;
     }
 
     std::cout << "reached: " << reached.placements << " placements, " << reached.removals
@@ -469,7 +530,9 @@ TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
               << " drops back to the palette, " << reached.outsideDrops
               << " releases outside the window, " << reached.checks << " checks, "
               << reached.fullBoard << " events with a full board, " << reached.keyPlacements
-              << " placements and " << reached.keyRemovals << " removals by key" << std::endl;
+              << " placements and " << reached.keyRemovals << " removals by key, "
+              << reached.holds << " tiles held, " << reached.heldPlacements
+              << " placements by a click or tap" << std::endl;
 
     // A long run must have met every kind of situation.
     if (events >= 100'000) {
@@ -483,6 +546,8 @@ TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
         EXPECT_GE(reached.fullBoard, 10 * scale);
         EXPECT_GE(reached.keyPlacements, 50 * scale);
         EXPECT_GE(reached.keyRemovals, 50 * scale);
+        EXPECT_GE(reached.holds, 100 * scale);
+        EXPECT_GE(reached.heldPlacements, 50 * scale);
     }
 }
 
