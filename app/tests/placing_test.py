@@ -26,10 +26,9 @@ import sys
 import time
 
 import e2e_test
-from e2e_test import (CELLS, GREEN, GRADE, PIECE_H, PIECE_W, RED, App, Failure, check,
+from e2e_test import (CELLS, GRADE, PIECE_H, PIECE_W, RED, WHITE, App, Failure, check,
                       slot_drop, slot_piece)
 
-WHITE = (255, 255, 255)
 FRAME0 = (60, 1260, 15135, 1875)  # the first reaction frame, red bordered
 FRAME_FILL = (255, 255, 192)
 SCALE_W, SCALE_H = 15240, 9975
@@ -58,13 +57,14 @@ class ClickingApp(App):
 
 
 def lifted(app, screen, c):
-    """The share of green in the gap right of palette cell c (0 to 3),
+    """How much of the gap right of palette cell c (0 to 3) is covered,
     white while no tile is held over it: a tile held where it was clicked
-    lies over it."""
+    lies over it, its green or the letters of its formula, whichever
+    compound the shuffle put there."""
     l, t = CELLS[c]
     gap = CELLS[c + 1][0] - (l + PIECE_W)
-    return app.fraction(screen, (l + PIECE_W + gap * 0.2, t + PIECE_H * 0.3, gap * 0.6,
-                                 PIECE_H * 0.4), GREEN)
+    return 1 - app.fraction(screen, (l + PIECE_W + gap * 0.2, t + PIECE_H * 0.3, gap * 0.6,
+                                     PIECE_H * 0.4), WHITE)
 
 
 def click_at(app, spot):
@@ -109,7 +109,7 @@ def click_game(program):
         hover = (4000, 2800)  # the pale frame below reaction 0
         app.move(*hover)
         around = (hover[0] + 160, hover[1] - PIECE_H * 0.3, PIECE_W - 200, PIECE_H * 0.6)
-        check(shows(app, lambda s: app.fraction(s, around, GREEN) > 0.4),
+        check(shows(app, lambda s: app.fraction(s, around, FRAME_FILL) < 0.1),
               "the held tile follows the pointer")
 
         click_at(app, slot_drop(0))
