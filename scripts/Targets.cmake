@@ -22,6 +22,18 @@ function(_alkynes_targets_below dir out)
   set(${out} ${targets} PARENT_SCOPE)
 endfunction()
 
+# Whether `target` is one that Qt made of a target's resources (an object
+# library linked into it, from Qt 6.8 for static libraries): part of the
+# target it was made for, not a folder's library of its own.
+function(_alkynes_made_by_qt target out)
+  get_target_property(resource ${target} _qt_resource_name)
+  if(resource)
+    set(${out} TRUE PARENT_SCOPE)
+  else()
+    set(${out} FALSE PARENT_SCOPE)
+  endif()
+endfunction()
+
 # The links of `target` to other targets of this project, each with how it
 # was declared: PUBLIC links stand in both link properties, PRIVATE ones in
 # LINK_LIBRARIES alone (a static library repeats them as $<LINK_ONLY:...>
@@ -40,6 +52,10 @@ function(_alkynes_links target out)
       continue()
     endif()
     list(APPEND seen ${link})
+    _alkynes_made_by_qt(${link} qt)
+    if(qt)
+      continue()
+    endif()
     if(link IN_LIST own AND link IN_LIST interface)
       set(how PUBLIC)
     elseif(link IN_LIST own)
@@ -57,7 +73,9 @@ function(alkynes_write_targets)
   set(rows "")
   foreach(target IN LISTS targets)
     get_target_property(type ${target} TYPE)
-    if(NOT type MATCHES "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|OBJECT_LIBRARY|INTERFACE_LIBRARY)$")
+    _alkynes_made_by_qt(${target} qt)
+    if(qt OR NOT type MATCHES
+             "^(EXECUTABLE|STATIC_LIBRARY|SHARED_LIBRARY|OBJECT_LIBRARY|INTERFACE_LIBRARY)$")
       continue()
     endif()
     get_target_property(dir ${target} SOURCE_DIR)
