@@ -7,29 +7,14 @@
 # Then checks what software centres show beyond the format.  Skipped when
 # the tool is not installed.
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/Validate.cmake)
 
-find_program(VALIDATOR appstreamcli)
-if(NOT VALIDATOR)
-  message("SKIPPED: appstreamcli is not installed (Debian package appstream)")
-  return()
-endif()
-execute_process(COMMAND ${VALIDATOR} validate --pedantic --no-net ${FILE}
-  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-message("${out}${err}")
-if(NOT rc EQUAL 0 OR "\n${out}${err}" MATCHES "\n[EW]: ")
-  message(FATAL_ERROR "appstreamcli rejects ${FILE} (exit code ${rc})")
-endif()
+alkynes_validate(appstreamcli appstream "\n[EW]: " validate --pedantic --no-net)
 
-file(READ ${FILE} meta)
-foreach(expected
-    "<project_license>GPL-3.0-or-later</project_license>"
-    "<name xml:lang=\"el\">Παρασκευές αλκινίων</name>"
-    "<summary xml:lang=\"el\">"
-    "<screenshot type=\"default\">"
-    "<release version=\"1.0.0.0\" date=\""
-    "<content_rating type=\"oars-1.1\"")
-  string(FIND "${meta}" "${expected}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "${FILE} lacks ${expected}")
-  endif()
-endforeach()
+alkynes_expect_texts(
+  "<project_license>GPL-3.0-or-later</project_license>"
+  "<name xml:lang=\"el\">Παρασκευές αλκινίων</name>"
+  "<summary xml:lang=\"el\">"
+  "<screenshot type=\"default\">"
+  "<release version=\"1.0.0.0\" date=\""
+  "<content_rating type=\"oars-1.1\"")
