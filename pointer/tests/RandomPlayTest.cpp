@@ -18,7 +18,7 @@
 // below).  A failure names the seed and the
 // event, and the same two variables replay it, e.g.
 //
-//   ALKYNES_SEED=20261209 ALKYNES_RANDOM_EVENTS=5000 ./keyboard_tests --gtest_filter='RandomPlay.*'
+//   ALKYNES_SEED=20261209 ALKYNES_RANDOM_EVENTS=5000 ./pointer_tests --gtest_filter='RandomPlay.*'
 #include <gtest/gtest.h>
 
 #include <array>
@@ -27,6 +27,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
+#include <iterator>
 #include <optional>
 #include <random>
 #include <sstream>
@@ -85,30 +86,13 @@ constexpr BoardKey kKeys[] = {
 constexpr const char* kKeyNames[] = {"Tab",  "Shift+Tab", "Left",  "Right",  "Up",
                                      "Down", "Space",     "Enter", "Escape", "Delete"};
 
+// The name of each kind in a failure's replay, in the order of Kind.
+constexpr const char* kKindNames[] = {"press", "move",  "release", "double click", "interrupt drag",
+                                      "type",  "check", "restart", "key",          "focus on stop"};
+static_assert(std::size(kKindNames) == static_cast<std::size_t>(Kind::FocusOn) + 1);
+
 const char* NameOf(Kind kind) {
-    switch (kind) {
-        case Kind::Press:
-            return "press";
-        case Kind::Move:
-            return "move";
-        case Kind::Release:
-            return "release";
-        case Kind::DblClick:
-            return "double click";
-        case Kind::Interrupt:
-            return "interrupt drag";
-        case Kind::Type:
-            return "type";
-        case Kind::Check:
-            return "check";
-        case Kind::Restart:
-            return "restart";
-        case Kind::Key:
-            return "key";
-        case Kind::FocusOn:
-            return "focus on stop";
-    }
-    return "?";
+    return kKindNames[static_cast<std::size_t>(kind)];
 }
 
 // Texts typed into the boxes: right and wrong numbers, blanks, rubbish.
@@ -122,9 +106,9 @@ struct Event {
     MouseButton button = MouseButton::Left;
     int box = 0;
     std::size_t text = 0;
-    std::size_t key = 0;  // into kKeys; for FocusOn, the stop number
-    bool places = false;  // from a finger or the mouse with click-to-place
-    bool down = true;     // for a move: a button is down
+    std::size_t key = 0;   // into kKeys; for FocusOn, the stop number
+    bool places = false;   // from a finger or the mouse with click-to-place
+    bool down = true;      // for a move: a button is down
     bool viaMenu = false;  // a check or restart: ends the drag first, as the menu does
 };
 
@@ -427,10 +411,10 @@ struct Reached {
     std::uint64_t windowDrops = 0;   // a release or interruption put the piece back
     std::uint64_t outsideDrops = 0;  // a release outside the window during a drag
     std::uint64_t checks = 0;
-    std::uint64_t fullBoard = 0;      // events after which every slot was filled
-    std::uint64_t keyPlacements = 0;  // a key put a piece into a slot
-    std::uint64_t keyRemovals = 0;    // a key emptied a slot
-    std::uint64_t holds = 0;          // a click or tap took a tile into hold
+    std::uint64_t fullBoard = 0;       // events after which every slot was filled
+    std::uint64_t keyPlacements = 0;   // a key put a piece into a slot
+    std::uint64_t keyRemovals = 0;     // a key emptied a slot
+    std::uint64_t holds = 0;           // a click or tap took a tile into hold
     std::uint64_t heldPlacements = 0;  // the release that ended a hold filled a slot
 };
 
@@ -530,9 +514,9 @@ TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
               << " drops back to the palette, " << reached.outsideDrops
               << " releases outside the window, " << reached.checks << " checks, "
               << reached.fullBoard << " events with a full board, " << reached.keyPlacements
-              << " placements and " << reached.keyRemovals << " removals by key, "
-              << reached.holds << " tiles held, " << reached.heldPlacements
-              << " placements by a click or tap" << std::endl;
+              << " placements and " << reached.keyRemovals << " removals by key, " << reached.holds
+              << " tiles held, " << reached.heldPlacements << " placements by a click or tap"
+              << std::endl;
 
     // A long run must have met every kind of situation.
     if (events >= 100'000) {
