@@ -69,8 +69,8 @@ struct Case {
     const char* name;
     std::vector<std::pair<int, int>> before;  // compound, slot: placed by drags first
     std::vector<Step> steps;
-    bool holding;                             // a tile is held afterwards
-    std::vector<std::pair<int, int>> after;   // slot, compound; every other slot empty
+    bool holding;                            // a tile is held afterwards
+    std::vector<std::pair<int, int>> after;  // slot, compound; every other slot empty
 };
 
 // A row is named by its sentence in the test's output.
@@ -197,42 +197,49 @@ class Placing : public FormFixture {
         pointer.Deliver({event, at.x, at.y, MouseButton::Left, down, places});
     }
 
+    // The pointer events of a gesture, each with whether a button is down
+    // after it.
+    using Gesture = std::vector<std::pair<PointerEvent, bool>>;
+    static Gesture GestureOf(Act act) {
+        const Gesture click{{PointerEvent::Press, true}, {PointerEvent::Release, false}};
+        switch (act) {
+            case Act::DoubleTap:
+            case Act::DoubleClick: {
+                Gesture twice = click;
+                twice.insert(twice.end(),
+                             {{PointerEvent::DoubleClick, true}, {PointerEvent::Release, false}});
+                return twice;
+            }
+            case Act::Tap:
+            case Act::Click:
+                return click;
+            case Act::Press:
+            case Act::MousePress:
+                return {{PointerEvent::Press, true}};
+            case Act::Drag:
+                return {{PointerEvent::Move, true}};
+            case Act::Hover:
+                return {{PointerEvent::Move, false}};
+            case Act::Release:
+                return {{PointerEvent::Release, false}};
+            case Act::Key:
+            case Act::Interrupt:
+                break;
+        }
+        return {};
+    }
+
     void Play(const Step& step) {
+        if (step.act == Act::Key) {
+            keys.Press(step.key);
+        } else if (step.act == Act::Interrupt) {
+            pointer.Interrupt();
+        }
         const Spot at = Where(step);
         const bool places =
             step.act != Act::Click && step.act != Act::DoubleClick && step.act != Act::MousePress;
-        switch (step.act) {
-            case Act::DoubleTap:
-            case Act::DoubleClick:
-                Send(PointerEvent::Press, at, places, true);
-                Send(PointerEvent::Release, at, places, false);
-                Send(PointerEvent::DoubleClick, at, places, true);
-                Send(PointerEvent::Release, at, places, false);
-                break;
-            case Act::Tap:
-            case Act::Click:
-                Send(PointerEvent::Press, at, places, true);
-                Send(PointerEvent::Release, at, places, false);
-                break;
-            case Act::Press:
-            case Act::MousePress:
-                Send(PointerEvent::Press, at, places, true);
-                break;
-            case Act::Drag:
-                Send(PointerEvent::Move, at, true, true);
-                break;
-            case Act::Hover:
-                Send(PointerEvent::Move, at, true, false);
-                break;
-            case Act::Release:
-                Send(PointerEvent::Release, at, true, false);
-                break;
-            case Act::Key:
-                keys.Press(step.key);
-                break;
-            case Act::Interrupt:
-                pointer.Interrupt();
-                break;
+        for (const auto& [event, down] : GestureOf(step.act)) {
+            Send(event, at, places, down);
         }
     }
 
@@ -297,7 +304,7 @@ TEST_F(Placing, ListenersHearTheHoldBeginAndEnd) {
         Step step;
         std::vector<bool> holdChanged;  // one entry per event the step sends
     } kSteps[] = {
-        {Tap(Aim::Palette, 1), {false, true}},   // the press drags, the release holds
+        {Tap(Aim::Palette, 1), {false, true}},    // the press drags, the release holds
         {Do(Act::Hover, Aim::Slot, 0), {false}},  // the tile follows
         {Do(Act::Interrupt), {true}},             // back to the palette
         {Do(Act::Interrupt), {}},                 // nothing to end
