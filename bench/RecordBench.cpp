@@ -24,6 +24,7 @@
 #include "form1/Form1.h"
 #include "records/Recorder.h"
 #include "report/Report.h"
+#include "testing/Records.h"
 
 namespace alkynes {
 namespace {
@@ -31,30 +32,16 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-const records::Exercise kExercise{.activityId = "http://www.lykeio-orthalion.example/alkynes",
-                                  .homePage = "http://www.lykeio-orthalion.example/",
-                                  .moreInfo = "http://www.lykeio-orthalion.example/WS_OC_16.pdf",
-                                  .version = "1.0.0.0"};
-
-class Scratch {
-  public:
-    Scratch() {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string name = std::string(tmp != nullptr ? tmp : "/tmp") + "/alkynes-bench-XXXXXX";
-        path_ = mkdtemp(name.data());
-    }
-    ~Scratch() { fs::remove_all(path_); }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
+const records::Exercise& kExercise = testing::kSampleExercise;
+using Scratch = testing::TempFolder;
 
 // Each iteration timed on its own: the median and the worst one go into
 // the counters, in microseconds.
 class Samples {
   public:
-    void Add(Clock::duration d) { us_.push_back(std::chrono::duration<double, std::micro>(d).count()); }
+    void Add(Clock::duration d) {
+        us_.push_back(std::chrono::duration<double, std::micro>(d).count());
+    }
     void Report(benchmark::State& state) {
         std::sort(us_.begin(), us_.end());
         state.counters["median_us"] = us_[us_.size() / 2];
@@ -71,7 +58,8 @@ class Samples {
 void Play(Form1& form) {
     for (int s = 0; s < kSlots; ++s) {
         SlotEntry& slot = form.State().Slots[static_cast<std::size_t>(s)];
-        slot.Piece = static_cast<std::int16_t>((slot.Expected + s % 2) % kCompounds + kCompounds * s);
+        slot.Piece =
+            static_cast<std::int16_t>((slot.Expected + s % 2) % kCompounds + kCompounds * s);
     }
     for (int r = 0; r < design::kReactions; ++r) {
         ShowCoefficients(form.Model(), static_cast<std::int16_t>(r));
@@ -122,10 +110,9 @@ void BM_RecordOfACheck(benchmark::State& state) {
     form.SubscribeChecks([&](const CheckOutcome& o) { outcome = o; });
     Play(form);
     form.mnuCheck_Click();
-    records::Recorder recorder(
-        {"maria", "Μαρία Παπαδάκη", "lab-pc07"},
-        std::make_unique<records::RecordWriter>(records::ClassFile(scratch.path(), "maria"),
-                                                kExercise));
+    records::Recorder recorder({"maria", "Μαρία Παπαδάκη", "lab-pc07"},
+                               std::make_unique<records::RecordWriter>(
+                                   records::ClassFile(scratch.path(), "maria"), kExercise));
     Samples samples;
     for (auto _ : state) {
         const auto start = Clock::now();

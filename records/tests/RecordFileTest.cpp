@@ -26,36 +26,15 @@
 
 #include "form1/Form1.h"
 #include "records/Recorder.h"
+#include "testing/Records.h"
 
 namespace alkynes::records {
 namespace {
 
 namespace fs = std::filesystem;
 
-const Exercise kExercise{.activityId = "http://school.example/alkynes",
-                         .homePage = "http://school.example/",
-                         .moreInfo = "http://school.example/sheet.pdf",
-                         .version = "1.0.0.0"};
-
-// A fresh folder, removed with everything in it at the end.
-class TempFolder {
-  public:
-    TempFolder() {
-        char name[] = "/tmp/alkynes-records-XXXXXX";
-        path_ = mkdtemp(name);
-        chmod(path_.c_str(), 0755);  // for the test that runs as another user
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(path_, ignored);
-    }
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
+using testing::TempFolder;
+const Exercise& kExercise = testing::kSampleExercise;
 
 std::string Slurp(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -190,14 +169,14 @@ TEST(Reader, SkipsAndCountsWhatItCannotReadAndGoesOn) {
     other.replace(other.find("verbs/answered"), 14, "verbs/attempted");
     // One file of every kind of line, another file, and what is no record.
     Spit(temp / "class/eleni.jsonl",
-         good + "\n" +                               // read
+         good + "\n" +                                 // read
              good.substr(0, good.size() - 9) + "\n" +  // cut short: bad
              "{\"not\": \"a statement\"}\n" +          // bad
-             other + "\n" +                          // another verb: bad
-             "\n   \n" +                             // blank lines: passed over
-             "\xff\xfe garbage\n" +                  // bad
-             good + "\r\n" +                         // the same statement again: once
-             Line("eleni", 2));                      // last line without its line feed: read
+             other + "\n" +                            // another verb: bad
+             "\n   \n" +                               // blank lines: passed over
+             "\xff\xfe garbage\n" +                    // bad
+             good + "\r\n" +                           // the same statement again: once
+             Line("eleni", 2));                        // last line without its line feed: read
     Spit(temp / "class/nikos.jsonl", Line("nikos", 1) + "\n");
     Spit(temp / "class/notes.txt", "not a record file\n");
     fs::create_directory(temp / "class/old.jsonl");

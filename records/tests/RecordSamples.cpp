@@ -12,6 +12,7 @@
 
 #include "form1/Form1.h"
 #include "records/Recorder.h"
+#include "testing/Records.h"
 
 namespace {
 
@@ -41,10 +42,7 @@ void Type(Form1& form, int r, const std::initializer_list<const char*>& texts) {
 }  // namespace
 
 int main() {
-    const records::Exercise exercise{.activityId = "http://www.lykeio-orthalion.example/alkynes",
-                                     .homePage = "http://www.lykeio-orthalion.example/",
-                                     .moreInfo = "http://www.lykeio-orthalion.example/WS_OC_16.pdf",
-                                     .version = "1.0.0.0"};
+    const records::Exercise& exercise = testing::kSampleExercise;
     const records::Learner learners[] = {
         {"maria", "Μαρία Παπαδάκη", "lab-pc07"},
         {"s042", "", "ltsp-server"},
@@ -69,7 +67,8 @@ int main() {
         Type(form, 1, {"1", "2", "1", "1"});
         Type(form, 2, {"1", "2", "1", "2", "2"});
         Type(form, 3, {"2", "4", "2", "4", "4"});
-        Type(form, 4, {"ένα", "\"}\\\n", "\t", "\xff\xfe", "0123456789012345678901234567890123456789"});
+        Type(form, 4,
+             {"ένα", "\"}\\\n", "\t", "\xff\xfe", "0123456789012345678901234567890123456789"});
         steady += milliseconds(754321);
         form.mnuCheck_Click();  // all compounds, four reactions' coefficients: 90
         Type(form, 4, {"1", "2", "1", "2", "2"});

@@ -15,6 +15,7 @@
 
 #include "records/Recorder.h"
 #include "testing/FormFixture.h"
+#include "testing/Records.h"
 
 namespace alkynes::records {
 namespace {
@@ -23,10 +24,7 @@ using std::chrono::milliseconds;
 using std::chrono::steady_clock;
 using std::chrono::system_clock;
 
-const Exercise kExercise{.activityId = "http://school.example/alkynes",
-                         .homePage = "http://school.example/",
-                         .moreInfo = "http://school.example/sheet.pdf",
-                         .version = "1.0.0.0"};
+const Exercise& kExercise = testing::kSampleExercise;
 
 // Keeps the statement lines of the records it is handed.
 class MemorySink : public RecordSink {
@@ -193,9 +191,8 @@ TEST_F(RecorderTest, TriesAndDurationsCountFromTheStartOrTheLastRestart) {
         int attemptTry;
         const char* duration;
     } steps[] = {
-        {5000, false, 1, "PT5S"},       {60250, false, 2, "PT1M5.25S"},
-        {4999, true, 0, ""},            {2009, false, 1, "PT2S"},
-        {3600000, false, 2, "PT1H0M2S"},
+        {5000, false, 1, "PT5S"}, {60250, false, 2, "PT1M5.25S"},  {4999, true, 0, ""},
+        {2009, false, 1, "PT2S"}, {3600000, false, 2, "PT1H0M2S"},
     };
     for (const auto& step : steps) {
         Wait(milliseconds(step.waitMs));
@@ -219,7 +216,7 @@ TEST_F(RecorderTest, TheLearnerIsTheAccountWithItsNameWhereKnown) {
     Check();
     const nlohmann::json actor = nlohmann::json::parse(lines.back())["actor"];
     EXPECT_EQ(actor, nlohmann::json::parse(R"({"objectType":"Agent","name":"Μαρία Παπαδάκη",
-        "account":{"homePage":"http://school.example/","name":"maria"}})"));
+        "account":{"homePage":"http://www.lykeio-orthalion.example/","name":"maria"}})"));
     std::vector<std::string> other;
     Recorder nameless(Learner{"s042", "", "lab-01"}, std::make_unique<MemorySink>(other));
     nameless.Checked(CheckOutcome{});
