@@ -95,6 +95,32 @@ const char* NameOf(Kind kind) {
     return kKindNames[static_cast<std::size_t>(kind)];
 }
 
+// How often each kind of event comes: a kind is drawn while a uniform draw
+// lies below its bound (the last one takes the rest).
+struct Share {
+    double below;
+    Kind kind;
+};
+constexpr Share kWhileHeld[] = {{0.40, Kind::Move},      {0.75, Kind::Press},
+                                {0.85, Kind::Release},   {0.90, Kind::DblClick},
+                                {0.95, Kind::Interrupt}, {1.0, Kind::Type}};
+constexpr Share kWhileDragging[] = {{0.55, Kind::Move},      {0.90, Kind::Release},
+                                    {0.93, Kind::Press},     {0.95, Kind::DblClick},
+                                    {0.97, Kind::Interrupt}, {1.0, Kind::Type}};
+constexpr Share kAtRest[] = {{0.42, Kind::Press},      {0.57, Kind::Move},  {0.65, Kind::Release},
+                             {0.69, Kind::DblClick},   {0.988, Kind::Type}, {0.994, Kind::Check},
+                             {0.999, Kind::Interrupt}, {1.0, Kind::Restart}};
+
+template <std::size_t N>
+Kind Pick(double u, const Share (&shares)[N]) {
+    for (const Share& share : shares) {
+        if (u < share.below) {
+            return share.kind;
+        }
+    }
+    return shares[N - 1].kind;
+}
+
 // Texts typed into the boxes: right and wrong numbers, blanks, rubbish.
 const std::vector<std::string> kTexts{"",    "1", "2",   "3",   "4",     "6",  " 2 ", "0",   "-1",
                                       "2.5", "x", "&H2", "1e5", "40000", "  ", "1 2", "2,5", "abc"};
@@ -173,32 +199,15 @@ class Player {
         if (pointer_.Holding()) {
             // A held tile waits for the press (and release) that puts it
             // down; meanwhile the pointer hovers.
-            e.kind = u < 0.40   ? Kind::Move
-                     : u < 0.75 ? Kind::Press
-                     : u < 0.85 ? Kind::Release
-                     : u < 0.90 ? Kind::DblClick
-                     : u < 0.95 ? Kind::Interrupt
-                                : Kind::Type;
+            e.kind = Pick(u, kWhileHeld);
         } else if (Model().Dragging() && picked_ && Uniform() < 0.6) {
             // A placing press just picked a tile up: mostly a click or tap,
             // released within the drag distance of the press, or just past.
             e.kind = Kind::Release;
         } else if (Model().Dragging()) {
-            e.kind = u < 0.55   ? Kind::Move
-                     : u < 0.90 ? Kind::Release
-                     : u < 0.93 ? Kind::Press
-                     : u < 0.95 ? Kind::DblClick
-                     : u < 0.97 ? Kind::Interrupt
-                                : Kind::Type;
+            e.kind = Pick(u, kWhileDragging);
         } else {
-            e.kind = u < 0.42    ? Kind::Press
-                     : u < 0.57  ? Kind::Move
-                     : u < 0.65  ? Kind::Release
-                     : u < 0.69  ? Kind::DblClick
-                     : u < 0.988 ? Kind::Type
-                     : u < 0.994 ? Kind::Check
-                     : u < 0.999 ? Kind::Interrupt
-                                 : Kind::Restart;
+            e.kind = Pick(u, kAtRest);
         }
         const double b = Uniform();
         e.button = b < 0.8 ? MouseButton::Left : b < 0.9 ? MouseButton::Right : MouseButton::Middle;
