@@ -109,9 +109,11 @@ inline constexpr const char* kTextFace = "MS Sans Serif";
 inline constexpr Rgb kFormBackColor = 0xFFFFFF;
 
 // Container: filled pale yellow, in a solid red border 3 pixels wide.
-inline constexpr Rgb kFrameFillColor = 0xFFFFC0;
-inline constexpr Rgb kFrameBorderColor = 0xFF0000;
-inline constexpr int kFrameBorderPixels = 3;
+struct FrameLook {
+    Rgb fill, border;
+    int borderPixels;
+};
+inline constexpr FrameLook kFrame{0xFFFFC0, 0xFF0000, 3};
 
 // tCoefficient: red text on the window background.  A box holds at most
 // the classic limit of a single-line text box (Qt's own default too): a
@@ -132,11 +134,12 @@ inline constexpr PictureColors kPictureColors{0x00FF00, 0xFFFF00, 0x1F1A17, 0x00
 
 // LGrade: white on opaque red, in a single-line border 1 pixel wide, with
 // 2 pixels of room between the border and the caption on either side.
-inline constexpr Rgb kGradeForeColor = 0xFFFFFF;
-inline constexpr Rgb kGradeBackColor = 0xFF0000;
-inline constexpr int kGradeBorderPixels = 1;
-inline constexpr int kGradePaddingPixels = 2;
-inline constexpr FontDesign kGradeFont{kTextFace, 24, true};
+struct GradeLook {
+    Rgb fore, back;
+    int borderPixels, paddingPixels;
+    FontDesign font;
+};
+inline constexpr GradeLook kGrade{0xFFFFFF, 0xFF0000, 1, 2, {kTextFace, 24, true}};
 
 // Line1: window text, 1 pixel wide.
 inline constexpr int kLineWidthPixels = 1;

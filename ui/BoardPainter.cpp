@@ -25,10 +25,10 @@ namespace {
 // The colours of the window definition.  "Window background" and "window
 // text" are the system colours of text areas, which Qt calls Base and Text.
 const QColor kFormBackground = content::ToColor(design::kFormBackColor);
-const QColor kFrameFill = content::ToColor(design::kFrameFillColor);
-const QColor kFrameBorder = content::ToColor(design::kFrameBorderColor);
-const QColor kBadgeBack = content::ToColor(design::kGradeBackColor);
-const QColor kBadgeText = content::ToColor(design::kGradeForeColor);
+const QColor kFrameFill = content::ToColor(design::kFrame.fill);
+const QColor kFrameBorder = content::ToColor(design::kFrame.border);
+const QColor kBadgeBack = content::ToColor(design::kGrade.back);
+const QColor kBadgeText = content::ToColor(design::kGrade.fore);
 
 }  // namespace
 
@@ -47,7 +47,7 @@ BoardPainter::BoardPainter() {
 // build; at another zoom they are drawn at the sizes they get.
 void BoardPainter::ApplyZoom() {
     labelFont_ = content::ToFont(design::kLabelFont);
-    badgeFont_ = content::ToFont(design::kGradeFont);
+    badgeFont_ = content::ToFont(design::kGrade.font);
     cache_.Clear();
     if (twips::Zoom() == 1) {
         cache_.UseReady(content::ReadyPictures());
@@ -75,9 +75,9 @@ QRect BoardPainter::PaintRect(const Control& c) const {
 // stays right-aligned where "100%" would end.
 QRect BoardPainter::BadgeRect(const Control& c) const {
     const QFontMetrics metrics(badgeFont_);
-    const int border = twips::ZoomedPixels(design::kGradeBorderPixels);
+    const int border = twips::ZoomedPixels(design::kGrade.borderPixels);
     const int width = metrics.horizontalAdvance(QString::fromStdString(c.Text)) +
-                      2 * (border + twips::ZoomedPixels(design::kGradePaddingPixels));
+                      2 * (border + twips::ZoomedPixels(design::kGrade.paddingPixels));
     const int height = metrics.height() + 2 * border;
     const QRect designed = twips::ToPixelGrid(c);
     return QRect(designed.left() + designed.width() - width, designed.top(), width, height);
@@ -128,7 +128,7 @@ void BoardPainter::PaintControl(QPainter& painter, const Control& c, const QRect
     switch (c.kind) {
         case ControlKind::Shape:
             painter.fillRect(rect, kFrameFill);
-            DrawBorder(painter, rect, twips::ZoomedPixels(design::kFrameBorderPixels),
+            DrawBorder(painter, rect, twips::ZoomedPixels(design::kFrame.borderPixels),
                        kFrameBorder);
             break;
         case ControlKind::Line:
@@ -179,11 +179,11 @@ void BoardPainter::PaintLabel(QPainter& painter, const Control& c, const QRect& 
 void BoardPainter::PaintBadge(QPainter& painter, const Control& c, const QRect& rect,
                               const QPalette& palette) const {
     painter.fillRect(rect, kBadgeBack);
-    const int border = twips::ZoomedPixels(design::kGradeBorderPixels);
+    const int border = twips::ZoomedPixels(design::kGrade.borderPixels);
     DrawBorder(painter, rect, border, palette.color(QPalette::Text));
     painter.setPen(kBadgeText);
     painter.setFont(badgeFont_);
-    const int inset = border + twips::ZoomedPixels(design::kGradePaddingPixels);
+    const int inset = border + twips::ZoomedPixels(design::kGrade.paddingPixels);
     painter.drawText(rect.adjusted(inset, border, -inset, -border),
                      Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(c.Text));
 }

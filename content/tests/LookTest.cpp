@@ -20,7 +20,7 @@ TEST(Look, ColoursAreRedGreenBlueFromTheHighByte) {
 }
 
 TEST(Look, FontsAreSetInPixelsOfTheirPoints) {
-    const QFont badge = ToFont(design::kGradeFont);  // 24 points: 480 twips
+    const QFont badge = ToFont(design::kGrade.font);  // 24 points: 480 twips
     EXPECT_EQ(badge.pixelSize(), 32);
     EXPECT_TRUE(badge.bold());
     EXPECT_EQ(QFontInfo(badge).family(), DialogFamily());

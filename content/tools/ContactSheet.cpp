@@ -94,7 +94,7 @@ void Equation(Sheet& sheet, PictureCache& cache, int r, double dpr, bool pieces)
     const PictureRef reaction{PictureKind::Reaction, static_cast<std::int8_t>(r)};
     const QPixmap& equation = cache.Pixmap(reaction, ShownSize(reaction), dpr);
     const QRectF strip(kMargin - 6, sheet.y - 6, equation.width() + 12, equation.height() + 12);
-    sheet.painter.fillRect(strip, content::ToColor(design::kFrameFillColor));
+    sheet.painter.fillRect(strip, content::ToColor(design::kFrame.fill));
     Blit(sheet.painter, QPointF(kMargin, sheet.y), equation);
     if (pieces) {
         // Where the drag rules snap each slot's piece, and what the answer
