@@ -11,6 +11,10 @@
 #include <QSizeF>
 #include <QStyleHints>
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 #include "content/Twips.h"
 
 namespace alkynes::input {
@@ -30,6 +34,18 @@ MouseButton ButtonOf(Qt::MouseButton button) {
     }
 }
 
+// The board's keys; Shift+Tab comes as Backtab, or as Tab with Shift held.
+// clang-format off
+constexpr std::pair<int, BoardKey> kBoardKeys[] = {
+    {Qt::Key_Tab, BoardKey::Next}, {Qt::Key_Backtab, BoardKey::Previous},
+    {Qt::Key_Left, BoardKey::Left}, {Qt::Key_Right, BoardKey::Right},
+    {Qt::Key_Up, BoardKey::Up}, {Qt::Key_Down, BoardKey::Down},
+    {Qt::Key_Space, BoardKey::Activate}, {Qt::Key_Return, BoardKey::Activate},
+    {Qt::Key_Enter, BoardKey::Activate}, {Qt::Key_Escape, BoardKey::Cancel},
+    {Qt::Key_Delete, BoardKey::Remove}, {Qt::Key_Backspace, BoardKey::Remove},
+};
+// clang-format on
+
 }  // namespace
 
 std::optional<BoardKey> BoardKeyOf(const QKeyEvent& event) {
@@ -37,31 +53,13 @@ std::optional<BoardKey> BoardKeyOf(const QKeyEvent& event) {
     if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         return std::nullopt;
     }
-    switch (event.key()) {
-        case Qt::Key_Tab:
-            return modifiers & Qt::ShiftModifier ? BoardKey::Previous : BoardKey::Next;
-        case Qt::Key_Backtab:
-            return BoardKey::Previous;
-        case Qt::Key_Left:
-            return BoardKey::Left;
-        case Qt::Key_Right:
-            return BoardKey::Right;
-        case Qt::Key_Up:
-            return BoardKey::Up;
-        case Qt::Key_Down:
-            return BoardKey::Down;
-        case Qt::Key_Space:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return BoardKey::Activate;
-        case Qt::Key_Escape:
-            return BoardKey::Cancel;
-        case Qt::Key_Delete:
-        case Qt::Key_Backspace:
-            return BoardKey::Remove;
-        default:
-            return std::nullopt;
+    for (const auto& [key, boardKey] : kBoardKeys) {
+        if (event.key() == key) {
+            return key == Qt::Key_Tab && (modifiers & Qt::ShiftModifier) ? BoardKey::Previous
+                                                                         : boardKey;
+        }
     }
+    return std::nullopt;
 }
 
 bool MovesFocus(BoardKey key) {
@@ -70,23 +68,20 @@ bool MovesFocus(BoardKey key) {
 
 std::optional<PointerInput> PointerInputOf(const QMouseEvent& event, QPointF at,
                                            bool clickToPlace) {
-    PointerInput input;
-    switch (event.type()) {
-        case QEvent::MouseButtonPress:
-            input.event = PointerEvent::Press;
-            break;
-        case QEvent::MouseMove:
-            input.event = PointerEvent::Move;
-            break;
-        case QEvent::MouseButtonRelease:
-            input.event = PointerEvent::Release;
-            break;
-        case QEvent::MouseButtonDblClick:
-            input.event = PointerEvent::DoubleClick;
-            break;
-        default:
-            return std::nullopt;
+    // clang-format off
+    static constexpr std::pair<QEvent::Type, PointerEvent> kEvents[] = {
+        {QEvent::MouseButtonPress, PointerEvent::Press}, {QEvent::MouseMove, PointerEvent::Move},
+        {QEvent::MouseButtonRelease, PointerEvent::Release},
+        {QEvent::MouseButtonDblClick, PointerEvent::DoubleClick},
+    };
+    // clang-format on
+    const auto* kind = std::find_if(std::begin(kEvents), std::end(kEvents),
+                                    [&](const auto& e) { return e.first == event.type(); });
+    if (kind == std::end(kEvents)) {
+        return std::nullopt;
     }
+    PointerInput input;
+    input.event = kind->second;
     input.x = static_cast<Twips>(at.x());
     input.y = static_cast<Twips>(at.y());
     input.button = ButtonOf(event.button());

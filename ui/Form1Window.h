@@ -33,10 +33,7 @@ class Form1Window : public QMainWindow {
   public:
     // `random` is the shuffle's source; by default the clock-seeded one.
     explicit Form1Window(std::unique_ptr<RandomSource> random = nullptr);
-    ~Form1Window() override;
-
-    Form1Window(const Form1Window&) = delete;
-    Form1Window& operator=(const Form1Window&) = delete;
+    ~Form1Window() override;  // (not copyable, as every QObject)
 
     Form1& Logic() { return form_; }
     BoardWidget* Board() const { return board_; }
