@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/AnswerKey.h"
+#include "model/Design.h"
 #include "report/Report.h"
 
 namespace alkynes::report {
@@ -282,14 +283,15 @@ std::string Clock(records::Centiseconds length) {
 }
 
 std::string Html(const ClassFigures& figures) {
+    const std::string heading = Escape(design::kTitle) + ": αναφορά τάξης";
     std::string html =
         "<!DOCTYPE html>\n<html lang=\"el\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
         "style-src 'unsafe-inline'\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-        "<title>Παρασκευές αλκινίων: αναφορά τάξης</title>\n<style>";
+        "<title>" + heading + "</title>\n<style>";
     html += kStyle;
-    html += "</style>\n</head>\n<body>\n<h1>Παρασκευές αλκινίων: αναφορά τάξης</h1>\n";
+    html += "</style>\n</head>\n<body>\n<h1>" + heading + "</h1>\n";
     html += "<p id=\"summary\">" +
             Plural(static_cast<int>(figures.students.size()), "μαθητής", "μαθητές") + ", " +
             Plural(figures.checks, "έλεγχος", "έλεγχοι");

@@ -42,7 +42,8 @@ CHROOT="${ALKYNES_DEBIAN13_ROOT:-$ROOT/build/debian13-root}"
 BASE="$(dirname "$CHROOT")/debian13-base.tar"
 INSTALL_ROOT="$ROOT/build/debian13-install"
 BUILD=build-debian13
-TITLE="Παρασκευές αλκινίων"
+# The window's title, as the top CMakeLists.txt configures it.
+TITLE="$(sed -n 's/^set(ALKYNES_TITLE "\(.*\)")$/\1/p' "$ROOT/CMakeLists.txt")"
 
 # The Debian archive and security archive this machine's apt uses (the
 # same hosts serve trixie), deb.debian.org's where none is found.
