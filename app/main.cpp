@@ -17,14 +17,14 @@
 
 #include "app/QuitAfterFirstFrame.h"
 #include "app/Recording.h"
+#include "content/Artwork.h"
 #include "content/Twips.h"
 #include "info/Commands.h"
 #include "model/Design.h"
+#include "translations/Translations.h"
 #include "ui/BoardAccessible.h"
 #include "ui/BoardWidget.h"
 #include "ui/Form1Window.h"
-#include "content/Artwork.h"
-#include "translations/Translations.h"
 
 namespace {
 
@@ -35,12 +35,34 @@ struct Options {
     bool fullScreen = false;    // --fullscreen
 };
 
+// The factor of --scale; one that is no number in the allowed range ends
+// the program with a message.  The decimal comma of the Greek keyboard is
+// taken as well.
+qreal ReadScale(const QString& given) {
+    using alkynes::twips::kLargestZoom;
+    using alkynes::twips::kSmallestZoom;
+    QString text = given.trimmed();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool number = false;
+    const double factor = text.toDouble(&number);
+    if (!number || !std::isfinite(factor) || factor < kSmallestZoom || factor > kLargestZoom) {
+        std::fprintf(stderr, "%s\n",
+                     QString::fromUtf8("alkynes: ο συντελεστής του --scale είναι αριθμός από "
+                                       "%1 έως %2, όχι «%3».")
+                         .arg(kSmallestZoom)
+                         .arg(kLargestZoom)
+                         .arg(given)
+                         .toLocal8Bit()
+                         .constData());
+        std::exit(EXIT_FAILURE);
+    }
+    return factor;
+}
+
 // Reads the program's own options (Qt's, such as -platform, were taken by
 // QApplication already) into `parser`: --help and --version answer and end
-// the program, and --scale gives the zoom the window is wanted at.  A
-// factor that is no number in the allowed range ends the program with a
-// message.  The options of the learning record and the report are
-// `records`' to read.
+// the program, and --scale gives the zoom the window is wanted at.  The
+// options of the learning record and the report are `records`' to read.
 Options ReadOptions(const QCoreApplication& app, QCommandLineParser& parser,
                     const alkynes::app::RecordOptions& records) {
     using alkynes::twips::kLargestZoom;
@@ -79,26 +101,9 @@ Options ReadOptions(const QCoreApplication& app, QCommandLineParser& parser,
     }
     records.Validate(parser);
     Options options{std::nullopt, parser.isSet(clickToPlace), parser.isSet(fullScreen)};
-    if (!parser.isSet(scale)) {
-        return options;
+    if (parser.isSet(scale)) {
+        options.zoom = ReadScale(parser.value(scale));
     }
-    // The decimal comma of the Greek keyboard is taken as well.
-    QString text = parser.value(scale).trimmed();
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool number = false;
-    const double factor = text.toDouble(&number);
-    if (!number || !std::isfinite(factor) || factor < kSmallestZoom || factor > kLargestZoom) {
-        std::fprintf(stderr, "%s\n",
-                     QString::fromUtf8("alkynes: ο συντελεστής του --scale είναι αριθμός από "
-                                       "%1 έως %2, όχι «%3».")
-                         .arg(kSmallestZoom)
-                         .arg(kLargestZoom)
-                         .arg(parser.value(scale))
-                         .toLocal8Bit()
-                         .constData());
-        std::exit(EXIT_FAILURE);
-    }
-    options.zoom = factor;
     return options;
 }
 
@@ -125,7 +130,8 @@ void Introduce(QCoreApplication& app) {
 int main(int argc, char* argv[]) {
     const alkynes::app::RecordOptions records;
     QCommandLineParser parser;
-    if (AsksForHelpOrVersion(argc, argv) || alkynes::app::RecordOptions::AsksForReport(argc, argv)) {
+    if (AsksForHelpOrVersion(argc, argv) ||
+        alkynes::app::RecordOptions::AsksForReport(argc, argv)) {
         QCoreApplication terminal(argc, argv);
         Introduce(terminal);
         ReadOptions(terminal, parser, records);  // help and version end the program here

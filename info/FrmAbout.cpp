@@ -256,6 +256,51 @@ void MakeLink(QWidget* control, const char* name, const design::Rect& rect, cons
     new ClickFilter(control, std::move(open));
 }
 
+// The about window itself, empty, with its caption, size, font and
+// colour; closing it by OK, the close box or Escape deletes it.
+AboutWindow* NewAboutWindow(QWidget* parent, std::function<void()> centre) {
+    auto* window = new AboutWindow(parent, std::move(centre));
+    window->setObjectName(QStringLiteral("frmAbout"));
+    window->setWindowTitle(AboutCaption());
+    window->setWindowIcon(content::WindowIcon());
+    window->setFixedSize(Place({0, 0, about::kClientSize.width, about::kClientSize.height}).size());
+    window->setFont(content::ToFont(about::kFont));
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, content::ToColor(about::kBackColor));
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    QObject::connect(window, &QDialog::finished, window, &QObject::deleteLater);
+    return window;
+}
+
+// The credit line: centred, wrapped, green text on the system's
+// window-background colour (normally white).
+void StyleCredit(QLabel* label1) {
+    label1->setFont(content::ToFont(about::kLabel1Font));
+    label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label1->setWordWrap(true);
+    QPalette credit = label1->palette();
+    credit.setColor(QPalette::WindowText, content::ToColor(about::kLabel1ForeColor));
+    label1->setPalette(credit);
+    label1->setBackgroundRole(QPalette::Base);
+    label1->setForegroundRole(QPalette::WindowText);
+    label1->setAutoFillBackground(true);
+}
+
+// The usage notice: read-only, selectable, with its vertical scroll bar
+// always shown; Tab leaves it instead of being typed into it.
+QWidget* NewComment(QWidget* window) {
+    auto* comment = new QPlainTextEdit(window);
+    comment->setObjectName(QStringLiteral("Comment"));
+    comment->setGeometry(Place(about::kComment));
+    comment->setReadOnly(true);
+    comment->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    comment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    comment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    comment->setTabChangesFocus(true);
+    return comment;
+}
+
 }  // namespace
 
 QPoint CentredTopLeft(const QSize& outer, const QRect& screen) {
@@ -289,19 +334,8 @@ void FrmAbout::Load(QWidget* parent) {
     static const bool linkFactoryInstalled = (QAccessible::installFactory(LinkFactory), true);
     (void)linkFactoryInstalled;
 
-    auto* window = new AboutWindow(parent, [this] { CentreOnScreen(); });
+    auto* window = NewAboutWindow(parent, [this] { CentreOnScreen(); });
     window_ = window;
-    window->setObjectName(QStringLiteral("frmAbout"));
-    window->setWindowTitle(AboutCaption());
-    window->setWindowIcon(content::WindowIcon());
-    window->setFixedSize(Place({0, 0, about::kClientSize.width, about::kClientSize.height}).size());
-    window->setFont(content::ToFont(about::kFont));
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, content::ToColor(about::kBackColor));
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
-    // Closing by OK, the close box or Escape unloads the window.
-    QObject::connect(window, &QDialog::finished, window, &QObject::deleteLater);
 
     const QCursor hand = content::HandCursor(window->devicePixelRatioF());
 
@@ -321,16 +355,7 @@ void FrmAbout::Load(QWidget* parent) {
     auto* label1 = new LinkLabel(CreditLine(), window);
     MakeLink(label1, "Label1", about::kLabel1, hand, Label1ToolTip(), CreditLine(),
              [this] { Label1_Click(); });
-    label1->setFont(content::ToFont(about::kLabel1Font));
-    label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label1->setWordWrap(true);
-    // Green text on the system's window-background colour (normally white).
-    QPalette credit = label1->palette();
-    credit.setColor(QPalette::WindowText, content::ToColor(about::kLabel1ForeColor));
-    label1->setPalette(credit);
-    label1->setBackgroundRole(QPalette::Base);
-    label1->setForegroundRole(QPalette::WindowText);
-    label1->setAutoFillBackground(true);
+    StyleCredit(label1);
 
     auto* image1 = new Picture(window, DrawEmblem);
     MakeLink(image1, "Image1", about::kImage1, hand, Image1ToolTip(),
@@ -342,14 +367,7 @@ void FrmAbout::Load(QWidget* parent) {
     cmdClose->setDefault(true);
     QObject::connect(cmdClose, &QPushButton::clicked, window, [this] { cmdClose_Click(); });
 
-    auto* comment = new QPlainTextEdit(window);
-    comment->setObjectName(QStringLiteral("Comment"));
-    comment->setGeometry(Place(about::kComment));
-    comment->setReadOnly(true);
-    comment->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    comment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    comment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    comment->setTabChangesFocus(true);
+    QWidget* comment = NewComment(window);
 
     QWidget::setTabOrder(cmdClose, comment);
     // The links after the notice, in reading order, left to right: the

@@ -106,6 +106,9 @@ class PointerPlay {
     };
     bool Ours() const;
     void Play(const PointerInput& input);
+    void Pass(const PointerInput& input);        // to the model as it comes
+    void PlayUnheld(const PointerInput& input);  // Phase::None
+    void PlayPickingUp(const PointerInput& input);
     void Notify(bool heldBefore, bool delivered);
 
     FormModel& model_;
