@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QShowEvent>
@@ -53,6 +54,20 @@ class KeyboardCueStyle : public QProxyStyle {
     }
 };
 
+// What lies round the board when the window fills the screen: the
+// window's background colour.  Painted rather than set as the palette's
+// window colour, which every child would inherit: the coefficient boxes
+// draw their frames from it.
+class Stage : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter(this).fillRect(rect(), content::ToColor(design::kFormBackColor));
+    }
+};
+
 }  // namespace
 
 Form1Window::Form1Window(std::unique_ptr<RandomSource> random)
@@ -68,12 +83,8 @@ Form1Window::Form1Window(std::unique_ptr<RandomSource> random)
 
     // The board lies centred on a stage of the window's background colour,
     // which is just the board's size until the window fills the screen.
-    auto* stage = new QWidget(this);
+    auto* stage = new Stage(this);
     stage->setObjectName(QStringLiteral("stage"));
-    stage->setAutoFillBackground(true);
-    QPalette back = stage->palette();
-    back.setColor(QPalette::Window, content::ToColor(design::kFormBackColor));
-    stage->setPalette(back);
     auto* centre = new QGridLayout(stage);
     centre->setContentsMargins(0, 0, 0, 0);
     board_ = new BoardWidget(form_.Model(), stage);

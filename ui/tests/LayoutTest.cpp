@@ -83,6 +83,9 @@ TEST_F(LayoutTest, CoefficientBoxesAreRedBoldCentredLineEditsInTabOrder) {
         EXPECT_TRUE(box->font().bold());
         EXPECT_EQ(QFontInfo(box->font()).family(), content::DialogFamily());
         EXPECT_EQ(box->palette().color(QPalette::Text), QColor(255, 0, 0));
+        // The frame is drawn from the desktop's window colour, not the board's white.
+        EXPECT_EQ(box->palette().color(QPalette::Window),
+                  QApplication::palette().color(QPalette::Window));
         // Start-up empties and hides every box.
         EXPECT_FALSE(box->isVisible()) << j;
         EXPECT_TRUE(box->text().isEmpty()) << j;
