@@ -60,6 +60,22 @@ bool KeyboardPlay::HoldsPiece(Stop stop) const {
     return hit && hit->name == ControlName::ImgMolecular;
 }
 
+std::optional<int> KeyboardPlay::BoxToReach() const {
+    if (Carrying()) {
+        return std::nullopt;
+    }
+    const int from = focus_.kind == StopKind::Slot ? ReactionOfSlot(focus_.index) : 0;
+    for (int i = 0; i < design::kReactions; ++i) {
+        const int r = (from + i) % design::kReactions;
+        for (const std::int16_t j : ReactionBoxes(r)) {
+            if (model_.tCoefficient(j).Visible) {
+                return j;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 Stop KeyboardPlay::FirstEmptySlot() const {
     for (std::int16_t s = 0; s < kSlotStops; ++s) {
         if (!HoldsPiece({StopKind::Slot, s})) {

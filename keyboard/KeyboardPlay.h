@@ -141,6 +141,17 @@ class KeyboardPlay {
     // is spoken.
     bool HoldsPiece(Stop stop) const;
 
+    // The coefficient box that the key to the boxes goes to from the
+    // focused stop: the first shown box of the focused slot's reaction, or
+    // else of the next reaction down (going round) whose boxes show; from a
+    // tile, of the first reaction whose boxes show.  None while no box shows
+    // or a tile is carried (the carry keeps the focus among the slots).
+    std::optional<int> BoxToReach() const;
+
+    // The stop the same key gives the board back from coefficient box j:
+    // the slot the box stands before.
+    static Stop StopOfBox(int j) { return {StopKind::Slot, CoefficientSlot(j)}; }
+
     // Called after every operation above that changed something, in the
     // order of subscription.
     using ChangeHook = std::function<void(const KeyboardChange&)>;

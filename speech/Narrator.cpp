@@ -147,6 +147,9 @@ std::string Narrator::Update(bool boardFocused) {
     } else {
         said.push_back(Changes(scene_, now, boardFocused));
     }
+    if (std::exchange(noBoxes_, false)) {
+        said.push_back(kNoBoxesYet);
+    }
     const bool focusGivenBack = heard_->check || heard_->restart;
     *heard_ = {};
     scene_ = now;

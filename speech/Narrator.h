@@ -72,6 +72,10 @@ class Narrator {
     // sentence names the focused stop and teaches the keys.
     void FocusArrived() { hintDue_ = !hinted_; }
 
+    // The key to the coefficient boxes was pressed while none shows: the
+    // next sentence says why nothing happened.
+    void NoBoxesToReach() { noBoxes_ = true; }
+
     // One sentence for everything that changed since the last call (empty
     // when nothing is to be said).  `boardFocused`: the board has the
     // keyboard's focus, so that a sentence that moved it or gave it back
@@ -96,6 +100,7 @@ class Narrator {
     Scene scene_;
     bool hintDue_ = false;
     bool hinted_ = false;
+    bool noBoxes_ = false;
 };
 
 }  // namespace alkynes::speech

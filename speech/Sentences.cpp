@@ -161,8 +161,8 @@ std::string ReturnedSentence(const Vocabulary& words, std::int16_t compound) {
 }
 
 std::string BoxesSentence(int r, bool shown) {
-    return std::string(shown ? "Εμφανίστηκαν" : "Κρύφτηκαν") + " οι συντελεστές " +
-           OfReactions({r});
+    return shown ? "Εμφανίστηκαν οι συντελεστές " + OfReactions({r}) + ", με F6 πηγαίνετε σε αυτούς"
+                 : "Κρύφτηκαν οι συντελεστές " + OfReactions({r});
 }
 
 std::string CheckSentence(const CheckOutcome& outcome,

@@ -46,7 +46,10 @@ inline constexpr char kRemoveActionName[] = "Αφαίρεση";
 inline constexpr char kKeysHint[] =
     "Με Tab ή τα βέλη πηγαίνετε σε μια ένωση ή σε μια θέση. Διάστημα ή Enter: παίρνετε την "
     "ένωση και την αφήνετε στη θέση. Escape: την επιστρέφετε στην παλέτα. Delete: βγάζετε "
-    "την ένωση από τη θέση της";
+    "την ένωση από τη θέση της. F6: πηγαίνετε στους συντελεστές μιας αντίδρασης και πίσω";
+// The key to the boxes, asked for while no box shows.
+inline constexpr char kNoBoxesYet[] =
+    "Δεν υπάρχουν ακόμη συντελεστές: εμφανίζονται όταν γεμίσουν όλες οι θέσεις μιας αντίδρασης";
 
 // --- What happened -------------------------------------------------------
 
@@ -55,8 +58,8 @@ std::string CarriedSentence(const Vocabulary& words, std::int16_t compound);
 // A compound back in the palette: a carry given up, a removal, a
 // replacement, a check.
 std::string ReturnedSentence(const Vocabulary& words, std::int16_t compound);
-// Reaction r's coefficient boxes appeared (its slots were all filled) or
-// went away.
+// Reaction r's coefficient boxes appeared (its slots were all filled), with
+// the key that goes to them, or went away.
 std::string BoxesSentence(int r, bool shown);
 // The grade and what the check changed on the board; `methodTexts` are the
 // method texts as the board shows them.

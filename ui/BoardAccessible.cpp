@@ -105,13 +105,26 @@ void ObserveBoardAccessible(std::function<void(QAccessibleEvent&)> observer) {
     SetAccessibleEventObserver(std::move(observer));
 }
 
-void BoardAccessibleChanged(BoardWidget& board) {
+namespace {
+
+BoardInterface* InterfaceOf(BoardWidget& board) {
     if (!AccessibleEventsListened() || !Logics().contains(&board)) {
-        return;
+        return nullptr;
     }
-    if (auto* iface =
-            dynamic_cast<BoardInterface*>(QAccessible::queryAccessibleInterface(&board))) {
+    return dynamic_cast<BoardInterface*>(QAccessible::queryAccessibleInterface(&board));
+}
+
+}  // namespace
+
+void BoardAccessibleChanged(BoardWidget& board) {
+    if (BoardInterface* iface = InterfaceOf(board)) {
         iface->Update();
+    }
+}
+
+void BoardAccessibleNoBoxes(BoardWidget& board) {
+    if (BoardInterface* iface = InterfaceOf(board)) {
+        iface->NoBoxesToReach();
     }
 }
 

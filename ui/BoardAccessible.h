@@ -48,6 +48,10 @@ void AttachBoardAccessible(BoardWidget& board, Form1& logic);
 // nothing while no assistive technology listens.
 void BoardAccessibleChanged(BoardWidget& board);
 
+// The key to the coefficient boxes was pressed on `board` while none shows:
+// has the reason said.
+void BoardAccessibleNoBoxes(BoardWidget& board);
+
 // Hands every event of the board's objects to `observer` too (or to none
 // when it is empty), and sends them even where the platform has no
 // assistive technology to send them to, as on the offscreen platform.

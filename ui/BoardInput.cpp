@@ -62,6 +62,11 @@ std::optional<BoardKey> BoardKeyOf(const QKeyEvent& event) {
     return std::nullopt;
 }
 
+bool IsBoxesKey(const QKeyEvent& event) {
+    return event.key() == Qt::Key_F6 &&
+           !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
 bool MovesFocus(BoardKey key) {
     return key != BoardKey::Activate && key != BoardKey::Cancel && key != BoardKey::Remove;
 }

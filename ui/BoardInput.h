@@ -26,6 +26,10 @@ namespace alkynes::input {
 // menu bar).
 std::optional<BoardKey> BoardKeyOf(const QKeyEvent& event);
 
+// F6, with or without Shift: the key that goes from the board to the shown
+// coefficient boxes and back.
+bool IsBoxesKey(const QKeyEvent& event);
+
 // Whether the key only moves the keyboard's focus (as Tab and the arrows
 // do), rather than acting on the focused stop.
 bool MovesFocus(BoardKey key);

@@ -375,6 +375,11 @@ void BoardInterface::Update() {
     announcer_.Changed();
 }
 
+void BoardInterface::NoBoxesToReach() {
+    narrator_.NoBoxesToReach();
+    announcer_.Changed();
+}
+
 void BoardInterface::FocusIn() {
     if (QAccessibleInterface* focus = focusChild(); focus != nullptr && View().hasFocus()) {
         Send(focus, QAccessible::Focus);

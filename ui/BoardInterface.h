@@ -71,6 +71,8 @@ class BoardInterface : public QAccessibleWidget, public a11y::ItemOwner {
     // The board has taken the keyboard's focus: its focused stop is
     // announced once the board itself has been.
     void FocusIn();
+    // The key to the coefficient boxes found none shown: says so.
+    void NoBoxesToReach();
 
   private:
     BoardWidget& View() const;

@@ -176,6 +176,9 @@ void BoardWidget::ShowToolTip(QHelpEvent* event) {
 
 bool BoardWidget::HandleKey(const QKeyEvent& event) {
     // Keys a focused box leaves unused come to the board too.
+    if (input::IsBoxesKey(event)) {
+        return GoBetweenBoardAndBoxes();
+    }
     const std::optional<BoardKey> key = hasFocus() ? input::BoardKeyOf(event) : std::nullopt;
     if (!key) {
         return false;
@@ -198,6 +201,27 @@ bool BoardWidget::HandleKey(const QKeyEvent& event) {
         return true;
     }
     return false;  // Escape with nothing carried goes on to the window
+}
+
+bool BoardWidget::GoBetweenBoardAndBoxes() {
+    if (hasFocus()) {
+        if (pointer_.Holding()) {
+            return true;  // the tile in hand stays there
+        }
+        if (const std::optional<int> j = keyboard_.BoxToReach()) {
+            boxes_.Box(*j)->setFocus(Qt::ShortcutFocusReason);
+        } else if (!keyboard_.Carrying()) {
+            BoardAccessibleNoBoxes(*this);
+        }
+        return true;
+    }
+    const std::optional<int> box = boxes_.FocusedIndex();
+    if (!box) {
+        return false;
+    }
+    keyboard_.FocusOn(KeyboardPlay::StopOfBox(*box));
+    setFocus(Qt::ShortcutFocusReason);
+    return true;
 }
 
 void BoardWidget::LeaveBoard(bool forward) {

@@ -107,6 +107,9 @@ class BoardWidget : public QWidget {
 
     // The keys of the board: true when the key was the board's to use.
     bool HandleKey(const QKeyEvent& event);
+    // F6: from the board to the shown coefficient boxes of the focused
+    // slot's reaction, and from a box back to its slot on the board.
+    bool GoBetweenBoardAndBoxes();
     // Tab past the last stop or Shift+Tab before the first: the focus goes
     // on along the window's tab chain, or round the board when nothing
     // else takes it.

@@ -48,13 +48,18 @@ QLineEdit* CoefficientBoxes::Box(int j) {
     return box;
 }
 
-const QLineEdit* CoefficientBoxes::Focused() const {
-    for (const QLineEdit* box : boxes_) {
-        if (box != nullptr && box->hasFocus()) {
-            return box;
+std::optional<int> CoefficientBoxes::FocusedIndex() const {
+    for (std::size_t j = 0; j < boxes_.size(); ++j) {
+        if (boxes_[j] != nullptr && boxes_[j]->hasFocus()) {
+            return static_cast<int>(j);
         }
     }
-    return nullptr;
+    return std::nullopt;
+}
+
+const QLineEdit* CoefficientBoxes::Focused() const {
+    const std::optional<int> j = FocusedIndex();
+    return j ? boxes_[static_cast<std::size_t>(*j)] : nullptr;
 }
 
 QLineEdit* CoefficientBoxes::Create(int j) {

@@ -9,6 +9,7 @@
 // hidden at start, and 22 line edits are a good part of the start-up.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "model/FormModel.h"
@@ -30,8 +31,9 @@ class CoefficientBoxes {
     // Box j (0 to 21), made now if it was not yet.
     QLineEdit* Box(int j);
 
-    // The box that has the keyboard's focus, or null.
+    // The box that has the keyboard's focus, or null; its number.
     const QLineEdit* Focused() const;
+    std::optional<int> FocusedIndex() const;
 
     // Takes the model's texts and visibility.  A box not made yet is made
     // when it is first shown, with the text it has then.

@@ -255,6 +255,35 @@ TEST_F(Keys, RemoveTakesThePieceOutOfAFilledSlotLikeADoubleClick) {
     EXPECT_EQ(play.Focus(), Slot(8));
 }
 
+// --- The key to the coefficient boxes ----------------------------------------------
+
+TEST_F(Keys, TheBoxesKeyReachesTheFocusedReactionsBoxesOrTheNextShownOnes) {
+    EXPECT_EQ(play.BoxToReach(), std::nullopt) << "no box shows yet";
+    FillRight(1);  // boxes 3 to 6
+    FillRight(3);  // boxes 12 to 16
+    const struct {
+        Stop from;
+        int box;
+    } kCases[] = {
+        {Tile(0), 3},   // a tile: the first reaction whose boxes show
+        {Slot(0), 3},   // reaction 0 has none: the next one down
+        {Slot(3), 3},   // its own reaction's first box
+        {Slot(4), 12},  // reaction 2 has none
+        {Slot(9), 12},
+        {Slot(12), 3},  // from the last reaction, round to the top
+    };
+    for (const auto& c : kCases) {
+        play.FocusOn(c.from);
+        EXPECT_EQ(play.BoxToReach(), c.box) << c.from;
+    }
+    // Back from a box: the slot it stands before.
+    EXPECT_EQ(KeyboardPlay::StopOfBox(2), Slot(1));
+    EXPECT_EQ(KeyboardPlay::StopOfBox(13), Slot(7));
+    Carry(0, 4);
+    EXPECT_EQ(play.BoxToReach(), std::nullopt) << "a carried tile keeps the focus on the board";
+    play.Press(BoardKey::Cancel);
+}
+
 // --- Keys with nothing to do --------------------------------------------------------
 
 TEST_F(Keys, KeysWithNothingToDoChangeNothing) {

@@ -106,7 +106,11 @@ const SpokenCase kEvents[] = {
      "Αντίδραση 3, θέση 3: κενή. Το K8 γύρισε στην παλέτα"},
     {"the last slot of a reaction: its boxes appear", [](Speech& t) { t.Drop(5, 0); },
      [](Speech& t) { t.Drop(7, 1); },
-     "Αντίδραση 1, θέση 2: K7. Εμφανίστηκαν οι συντελεστές της αντίδρασης 1"},
+     "Αντίδραση 1, θέση 2: K7. Εμφανίστηκαν οι συντελεστές της αντίδρασης 1, με F6 πηγαίνετε "
+     "σε αυτούς"},
+    {"the key to the boxes while none shows", [](Speech&) {},
+     [](Speech& t) { t.narrator.NoBoxesToReach(); },
+     "Δεν υπάρχουν ακόμη συντελεστές: εμφανίζονται όταν γεμίσουν όλες οι θέσεις μιας αντίδρασης"},
     {"a slot of a full reaction emptied: its boxes go",
      [](Speech& t) { t.FillRight(1); },
      [](Speech& t) {

@@ -121,6 +121,27 @@ TEST_F(KeyboardTest, TabGoesFromTheBoardToTheShownBoxesInTabOrderAndBack) {
     EXPECT_EQ(Keys().Focus(), Slot(12)) << "Shift+Tab comes back in at the last slot";
 }
 
+TEST_F(KeyboardTest, F6GoesFromASlotToItsReactionsBoxesAndBackToTheSlot) {
+    TabIntoBoard();
+    Keys().FocusOn(Slot(4));
+    Key(Qt::Key_F6);
+    EXPECT_TRUE(View()->hasFocus()) << "no box shows: the focus stays";
+    FillReaction(2);
+    TabIntoBoard();
+    Keys().FocusOn(Slot(5));
+    Key(Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), View()->Box(7));
+    View()->Box(9)->setFocus(Qt::TabFocusReason);
+    Key(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_TRUE(View()->hasFocus());
+    EXPECT_EQ(Keys().Focus(), Slot(5)) << "the slot box 9 stands before";
+    const QImage image = Render();
+    const QRect slot = StopPixels(Slot(5));
+    EXPECT_EQ(QColor(image.pixel(slot.left() - 1, slot.center().y())),
+              content::ToColor(design::kFocusRingColor))
+        << "the ring shows on the slot";
+}
+
 // --- The keys on the board ------------------------------------------------------------
 
 TEST_F(KeyboardTest, TheKeysPlaceAndRemoveTiles) {
