@@ -2,22 +2,18 @@
 
 # SPDX-FileCopyrightText: 2026 The alkynes authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The rules of xAPI 1.0.3 (Part Two, Experience API Data) that a
-statement of a Learning Record Provider must follow, as far as they touch
-what this program writes: the statement's properties (2.4), the Agent and
-its account (2.4.2), the Verb (2.4.3), the Activity (2.4.4), the Result
-and Score (2.4.5), the Context (2.4.6), the timestamp (2.4.7, 4.5), the
-formatting requirements (2.2: no nulls outside extensions, no other
-properties, case of keys, numbers not strings, IRIs with a scheme),
-extensions (4.1), language maps (4.2), UUIDs (4.4) and durations (4.6).
-Properties the program never writes are allowed, and left unchecked.
+"""The rules of xAPI 1.0.3 (Part Two) that a provider's statement must
+follow, as far as they touch what this program writes: the properties of
+the statement, Agent, Verb, Activity, Result, Score and Context (2.4),
+their formatting (2.2: no nulls outside extensions, no other properties,
+keys in their case, numbers not strings), extensions (4.1), language maps
+(4.2), UUIDs (4.4), timestamps (2.4.7, 4.5) and durations (4.6).
+Properties the program never writes are allowed unchecked.
 
 problems(statement) lists every rule a parsed statement breaks.  Run as
-
-  xapi_rules.py RECORD_SAMPLES   (the program printing the statements)
-
-it holds the statements the recorder writes against the rules, after
-making sure the rules catch statements that break them.
+`xapi_rules.py RECORD_SAMPLES` (the program printing the statements), it
+holds those statements against the rules, once sure that the rules catch
+statements that break them.
 """
 
 import copy
