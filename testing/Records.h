@@ -2,16 +2,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // What the tests and benchmarks of the learning record share: the exercise
-// their statements name, and a scratch folder of real files.
+// their statements name, a sink of statement lines, and a scratch folder
+// of real files.
 #pragma once
 
 #include <sys/stat.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <system_error>
+#include <utility>
 
+#include "records/RecordWriter.h"
 #include "records/Statement.h"
 
 namespace alkynes::testing {
@@ -22,6 +26,18 @@ inline const records::Exercise kSampleExercise{
     .homePage = "http://www.lykeio-orthalion.example/",
     .moreInfo = "http://www.lykeio-orthalion.example/WS_OC_16.pdf",
     .version = "1.0.0.0"};
+
+// Hands the statement line of each record it is given to `take`.
+class LineSink : public records::RecordSink {
+  public:
+    explicit LineSink(std::function<void(std::string)> take) : take_(std::move(take)) {}
+    void Append(records::CheckRecord record) override {
+        take_(records::StatementLine(record, kSampleExercise));
+    }
+
+  private:
+    std::function<void(std::string)> take_;
+};
 
 // A fresh folder under $TMPDIR (or /tmp), removed with everything in it at
 // the end, whatever permissions a test left on it.

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -26,27 +27,12 @@ using std::chrono::system_clock;
 
 const Exercise& kExercise = testing::kSampleExercise;
 
-// Keeps the statement lines of the records it is handed.
-class MemorySink : public RecordSink {
-  public:
-    explicit MemorySink(std::vector<std::string>& lines) : lines_(lines) {}
-    void Append(CheckRecord record) override { lines_.push_back(StatementLine(record, kExercise)); }
-
-  private:
-    std::vector<std::string>& lines_;
-};
-
 class RecorderTest : public testing::FormFixture {
-  public:
-    // For the games' tables.
-    using FormFixture::FillRight;
-    using FormFixture::Place;
-    using FormFixture::Type;
-
   protected:
     RecorderTest()
         : recorder(Learner{"maria", "Μαρία Παπαδάκη", "lab-07"},
-                   std::make_unique<MemorySink>(lines),
+                   std::make_unique<testing::LineSink>(
+                       [this](std::string line) { lines.push_back(std::move(line)); }),
                    {.wall = [this] { return wall; }, .steady = [this] { return steady; }}) {
         form.SubscribeChecks([this](const CheckOutcome& o) { recorder.Checked(o); });
         form.SubscribeRestarts([this] { recorder.Restarted(); });
@@ -59,117 +45,79 @@ class RecorderTest : public testing::FormFixture {
         return record.value_or(CheckRecord{});
     }
 
-    void Wait(milliseconds ms) {
-        wall += ms;
-        steady += ms;
-    }
-
     std::vector<std::string> lines;
     system_clock::time_point wall{milliseconds(1796838732345)};
     steady_clock::time_point steady{milliseconds(5'000'000)};
     Recorder recorder;
 };
 
-const std::string kAlpha40 = [] {
-    std::string text;
-    for (int i = 0; i < 40; ++i) {
-        text += "α";
-    }
-    return text;
-}();
-
-struct Game {
+const struct Game {
     const char* what;
-    std::function<void(RecorderTest&)> play;
+    int filled;                               // a reaction filled right, or -1
+    std::vector<std::pair<int, int>> placed;  // compound k into slot s
+    int typed;                                // the reaction typed into, or -1
+    std::vector<std::string> texts;
+    const char* judged;  // each box (r)ight, (w)rong or (e)mpty; the others empty
     int score;
     std::map<int, BlankResult> blanks;  // the others: nothing placed
-    std::map<int, BoxResult> boxes;     // the others: empty, nothing typed
-    std::array<bool, 3> revealed;
-};
-
-const std::vector<Game> kGames = {
-    {"nothing placed", [](RecorderTest&) {}, 0, {}, {}, {false, false, false}},
-    {"reaction 0 right, its middle box left empty (which reads 1)",
-     [](RecorderTest& t) {
-         t.FillRight(0);
-         t.Type(0, {"2", "", "3"});
-     },
-     16,
-     {{0, {"CH4", true}}, {1, {"H2", true}}},
-     {{0, {"2", Judged::Right}}, {1, {"", Judged::Right}}, {2, {"3", Judged::Right}}},
-     {true, false, false}},
-    {"a wrong compound in a fixed slot, the pair in the other order",
-     [](RecorderTest& t) {
-         t.Place(3, 4);
-         t.Place(0, 5);
-         t.Place(8, 6);
-         t.Type(2, {"1", "2", "1", "2", "2"});
-     },
-     8,
-     {{4, {"CH3CH2CCl2CH3", false}}, {5, {"H2O", true}}, {6, {"NaCl", true}}},
-     {{7, {"1", Judged::Wrong}},
-      {8, {"2", Judged::Wrong}},
-      {9, {"1", Judged::Wrong}},
-      {10, {"2", Judged::Wrong}},
-      {11, {"2", Judged::Wrong}}},
-     {false, false, false}},
-    {"reaction 1 with wrong coefficients, one box blank, one a tab",
-     [](RecorderTest& t) {
-         t.FillRight(1);
-         t.Type(1, {"3", "x", "  ", "\t"});
-     },
-     10,
-     {{2, {"CaC2", true}}, {3, {"Ca(OH)2", true}}},
-     {{3, {"3", Judged::Wrong}},
-      {4, {"x", Judged::Wrong}},
-      {5, {"  ", Judged::Empty}},
-      {6, {"\t", Judged::Wrong}}},
-     {false, false, false}},
-    {"a box's long text is kept to 32 characters",
-     [](RecorderTest& t) {
-         t.FillRight(0);
-         t.Type(0, {kAlpha40, "1", "3"});
-     },
-     10,
-     {{0, {"CH4", true}}, {1, {"H2", true}}},
-     {{0, {kAlpha40.substr(0, 64), Judged::Wrong}},
-      {1, {"1", Judged::Wrong}},
-      {2, {"3", Judged::Wrong}}},
-     {false, false, false}},
-    {"two compounds the same in a pair",
-     [](RecorderTest& t) {
-         t.Place(4, 7);
-         t.Place(8, 8);
-         t.Place(8, 9);
-     },
-     8,
-     {{7, {"CH3CH2CHCl2", true}}, {8, {"NaCl", true}}, {9, {"NaCl", false}}},
-     {},
-     {false, false, false}},
+    std::array<bool, 3> revealed{};
+} kGames[] = {
+    // clang-format off
+    {"nothing placed", -1, {}, -1, {}, "", 0, {}},
+    {"reaction 0 right, its middle box left empty (which reads 1)", 0, {}, 0, {"2", "", "3"},
+     "rrr", 16, {{0, {"CH4", true}}, {1, {"H2", true}}}, {true, false, false}},
+    {"a wrong compound in a fixed slot, the pair in the other order", -1,
+     {{3, 4}, {0, 5}, {8, 6}}, 2, {"1", "2", "1", "2", "2"}, "wwwww", 8,
+     {{4, {"CH3CH2CCl2CH3", false}}, {5, {"H2O", true}}, {6, {"NaCl", true}}}},
+    {"reaction 1 with wrong coefficients, one box blank, one a tab", 1, {}, 1,
+     {"3", "x", "  ", "\t"}, "wwew", 10, {{2, {"CaC2", true}}, {3, {"Ca(OH)2", true}}}},
+    {"two compounds the same in a pair", -1, {{4, 7}, {8, 8}, {8, 9}}, -1, {}, "", 8,
+     {{7, {"CH3CH2CHCl2", true}}, {8, {"NaCl", true}}, {9, {"NaCl", false}}}},
+    // clang-format on
 };
 
 TEST_F(RecorderTest, EachCheckTellsEveryBlankBoxAndMethodText) {
     for (const Game& game : kGames) {
         SCOPED_TRACE(game.what);
         form.mnuRestart_Click();
-        game.play(*this);
+        if (game.filled >= 0) {
+            FillRight(game.filled);
+        }
+        for (const auto& [k, s] : game.placed) {
+            Place(k, s);
+        }
+        std::array<BoxResult, design::kBoxes> boxes{};
+        if (game.typed >= 0) {
+            Type(game.typed, game.texts);
+            for (std::size_t i = 0; i < game.texts.size(); ++i) {
+                const Judged judged[] = {Judged::Right, Judged::Wrong, Judged::Empty};
+                boxes[ReactionBoxes(game.typed)[i]] = {
+                    game.texts[i], judged[std::string("rwe").find(game.judged[i])]};
+            }
+        }
         const CheckRecord record = Check();
         EXPECT_EQ(record.score, game.score);
         EXPECT_EQ(record.score, std::stoi(model().LGrade().Text));  // the grade shown
-        for (int s = 0; s < kSlots; ++s) {
-            const auto it = game.blanks.find(s);
-            EXPECT_EQ(record.blanks[static_cast<std::size_t>(s)],
-                      it != game.blanks.end() ? it->second : BlankResult{})
+        for (std::size_t s = 0; s < kSlots; ++s) {
+            const auto it = game.blanks.find(static_cast<int>(s));
+            EXPECT_EQ(record.blanks[s], it != game.blanks.end() ? it->second : BlankResult{})
                 << "blank " << s;
         }
-        for (int j = 0; j < design::kBoxes; ++j) {
-            const auto it = game.boxes.find(j);
-            EXPECT_EQ(record.boxes[static_cast<std::size_t>(j)],
-                      it != game.boxes.end() ? it->second : BoxResult{})
-                << "box " << j;
+        for (std::size_t j = 0; j < boxes.size(); ++j) {
+            EXPECT_EQ(record.boxes[j], boxes[j]) << "box " << j;
         }
         EXPECT_EQ(record.revealed, game.revealed);
     }
+}
+
+TEST_F(RecorderTest, ABoxsLongTextIsKeptTo32Characters) {
+    std::string alphas;
+    for (int i = 0; i < 40; ++i) {
+        alphas += "α";
+    }
+    FillRight(0);
+    Type(0, {alphas, "1", "3"});
+    EXPECT_EQ(Check().boxes[0].typed, alphas.substr(0, 64));  // 32 letters of two bytes
 }
 
 TEST_F(RecorderTest, AWholeRightGameIsASuccess) {
@@ -195,7 +143,8 @@ TEST_F(RecorderTest, TriesAndDurationsCountFromTheStartOrTheLastRestart) {
         {2009, false, 1, "PT2S"}, {3600000, false, 2, "PT1H0M2S"},
     };
     for (const auto& step : steps) {
-        Wait(milliseconds(step.waitMs));
+        wall += milliseconds(step.waitMs);
+        steady += milliseconds(step.waitMs);
         if (step.restart) {
             form.mnuRestart_Click();
             continue;
@@ -218,31 +167,37 @@ TEST_F(RecorderTest, TheLearnerIsTheAccountWithItsNameWhereKnown) {
     EXPECT_EQ(actor, nlohmann::json::parse(R"({"objectType":"Agent","name":"Μαρία Παπαδάκη",
         "account":{"homePage":"http://www.lykeio-orthalion.example/","name":"maria"}})"));
     std::vector<std::string> other;
-    Recorder nameless(Learner{"s042", "", "lab-01"}, std::make_unique<MemorySink>(other));
+    Recorder nameless(Learner{"s042", "", "lab-01"},
+                      std::make_unique<testing::LineSink>(
+                          [&other](std::string line) { other.push_back(std::move(line)); }));
     nameless.Checked(CheckOutcome{});
     EXPECT_FALSE(nlohmann::json::parse(other.back())["actor"].contains("name"));
     EXPECT_EQ(ReadStatement(other.back())->host, "lab-01");
 }
 
-TEST(Statement, ReadsBackWhatItWrote) {
-    CheckRecord record;
-    record.id = "0f8fad5b-d9cb-469f-a165-70867728950e";
-    record.login = "o'brien \"x\"";
-    record.name = "Ελένη\nΝέα γραμμή";
-    record.host = "lab-pc07";
-    record.timestamp = "2026-12-09T19:52:12.345+02:00";
-    record.time = Milliseconds(1796838732345);
-    record.attemptTry = 7;
-    record.duration = Centiseconds(372540);
-    record.score = 56;
+// A record with every part set, texts of every kind among them.
+const CheckRecord kRecord = [] {
+    CheckRecord record{.id = "0f8fad5b-d9cb-469f-a165-70867728950e",
+                       .login = "o'brien \"x\"",
+                       .name = "Ελένη\nΝέα γραμμή",
+                       .host = "lab-pc07",
+                       .timestamp = "2026-12-09T19:52:12.345+02:00",
+                       .time = Milliseconds(1796838732345),
+                       .attemptTry = 7,
+                       .duration = Centiseconds(372540),
+                       .score = 56,
+                       .revealed = {true, false, true}};
     record.blanks[3] = {"Ca(OH)2", true};
     record.blanks[12] = {"NaCl", false};
     record.boxes[0] = {"2", Judged::Right};
     record.boxes[21] = {"\"}{]\\", Judged::Wrong};
-    record.revealed = {true, false, true};
-    EXPECT_EQ(ReadStatement(StatementLine(record, kExercise)), record);
+    return record;
+}();
 
+TEST(Statement, ReadsBackWhatItWrote) {
+    EXPECT_EQ(ReadStatement(StatementLine(kRecord, kExercise)), kRecord);
     // Bytes that are no UTF-8 are written as U+FFFD, never lost with the line.
+    CheckRecord record = kRecord;
     record.boxes[5].typed = "2\xff";
     const std::optional<CheckRecord> read = ReadStatement(StatementLine(record, kExercise));
     ASSERT_TRUE(read);
@@ -250,12 +205,7 @@ TEST(Statement, ReadsBackWhatItWrote) {
 }
 
 TEST(Statement, RefusesLinesOfAnotherForm) {
-    CheckRecord record;
-    record.id = "0f8fad5b-d9cb-469f-a165-70867728950e";
-    record.login = "maria";
-    record.timestamp = "2026-12-09T19:52:12.345+02:00";
-    record.attemptTry = 1;
-    const std::string good = StatementLine(record, kExercise);
+    const std::string good = StatementLine(kRecord, kExercise);
     ASSERT_TRUE(ReadStatement(good));
     const std::string base = kExercise.activityId;
     const std::vector<std::function<void(nlohmann::json&)>> changes = {

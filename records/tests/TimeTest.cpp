@@ -43,17 +43,11 @@ TEST(Timestamp, LocalTimeTakesTheZonesOffsetOfThatMoment) {
     // Greece's rule, written out: no time zone database needed.
     setenv("TZ", "EET-2EEST,M3.5.0/3,M10.5.0/4", 1);
     tzset();
-    const auto at = [](Milliseconds ms) {
-        return std::chrono::system_clock::time_point(ms);
-    };
     // Winter time +02:00, summer time +03:00.
-    EXPECT_EQ(LocalTimestamp(at(kMoment)), "2026-12-09T19:52:12.345+02:00");
-    EXPECT_EQ(LocalTimestamp(at(Milliseconds(1783000000000))), "2026-07-02T16:46:40.000+03:00");
-    if (before != nullptr) {
-        setenv("TZ", saved.c_str(), 1);
-    } else {
-        unsetenv("TZ");
-    }
+    using Moment = std::chrono::system_clock::time_point;
+    EXPECT_EQ(LocalTimestamp(Moment(kMoment)), "2026-12-09T19:52:12.345+02:00");
+    EXPECT_EQ(LocalTimestamp(Moment(Milliseconds(1783000000000))), "2026-07-02T16:46:40.000+03:00");
+    before != nullptr ? setenv("TZ", saved.c_str(), 1) : unsetenv("TZ");
     tzset();
 }
 

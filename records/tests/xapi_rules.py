@@ -1,271 +1,202 @@
+#!/usr/bin/python3
+
 # SPDX-FileCopyrightText: 2026 The alkynes authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""The rules of xAPI 1.0.3 (Part Two, Experience API Data) that a
-statement of a Learning Record Provider must follow, as far as they touch
-what this program writes: the statement's properties (2.4), the Agent and
-its account (2.4.2), the Verb (2.4.3), the Activity (2.4.4), the Result
-and Score (2.4.5), the Context (2.4.6), the timestamp (2.4.7, 4.5), the
-formatting requirements (2.2: no nulls outside extensions, case of keys,
-numbers not strings, IRIs with a scheme), extensions (4.1), language maps
-(4.2), UUIDs (4.4) and durations (4.6).
+"""The rules of xAPI 1.0.3 (Part Two) that a provider's statement must
+follow, as far as they touch what this program writes: the properties of
+the statement, Agent, Verb, Activity, Result, Score and Context (2.4),
+their formatting (2.2: no nulls outside extensions, no other properties,
+keys in their case, numbers not strings), extensions (4.1), language maps
+(4.2), UUIDs (4.4), timestamps (2.4.7, 4.5) and durations (4.6).
+Properties the program never writes are allowed unchecked.
 
-problems(statement) lists every rule a parsed statement breaks."""
+problems(statement) lists every rule a parsed statement breaks.  Run as
+`xapi_rules.py RECORD_SAMPLES` (the program printing the statements), it
+holds those statements against the rules, once sure that the rules catch
+statements that break them.
+"""
 
+import copy
 import datetime
+import json
 import re
+import subprocess
+import sys
 
-UUID = re.compile(r"^[0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[1-8][0-9a-fA-F]{3}-[89abAB][0-9a-fA-F]{3}-"
-                  r"[0-9a-fA-F]{12}$")
+
+def rule(what, test):
+    """A rule of one value: `test` tells whether a value follows it."""
+    test.what = what
+    return test
+
+
+def text(what, pattern=r"(?s).*"):
+    regex = re.compile(pattern)
+    return rule(what, lambda v: isinstance(v, str) and regex.fullmatch(v) is not None)
+
+
+class Obj:
+    """A JSON object of these properties and no others, the ones named in
+    `required` among them; `whole` is a rule of the object as a whole."""
+
+    def __init__(self, required="", whole=None, **properties):
+        self.required, self.whole, self.properties = required.split(), whole, properties
+
+
+ANY = rule("anything", lambda v: True)
+LRS = rule("left to the LRS (a provider does not set it)", lambda v: False)
+STRING = text("a string")
+NUMBER = rule("a JSON number", lambda v: isinstance(v, (int, float)) and not isinstance(v, bool))
+BOOLEAN = rule("a boolean", lambda v: isinstance(v, bool))
+UUID = text("a UUID in its standard form (variant 2 of RFC 4122)", r"[0-9a-fA-F]{8}-"
+            r"[0-9a-fA-F]{4}-[1-8][0-9a-fA-F]{3}-[89abAB][0-9a-fA-F]{3}-[0-9a-fA-F]{12}")
 # An absolute IRI (RFC 3987): a scheme, a colon, then no space or
 # character IRIs exclude.
-IRI = re.compile(r"^[A-Za-z][A-Za-z0-9+.-]*:[^\s<>\"{}|\\^`]+$")
+IRI = text("an IRI with a scheme", r"[A-Za-z][A-Za-z0-9+.-]*:[^\s<>\"{}|\\^`]+")
 # An IRL: an IRI that locates, here http(s) with a host.
-IRL = re.compile(r"^https?://[^\s/?#<>\"{}|\\^`]+(/[^\s<>\"{}|\\^`]*)?$")
-# RFC 5646 language tag (langtag production, with private use and
-# grandfathered tags left out).
-LANGUAGE = re.compile(
-    r"^[A-Za-z]{2,3}(-[A-Za-z]{3}){0,3}(-[A-Za-z]{4})?(-([A-Za-z]{2}|[0-9]{3}))?"
-    r"(-([A-Za-z0-9]{5,8}|[0-9][A-Za-z0-9]{3}))*(-[0-9A-WY-Za-wy-z](-[A-Za-z0-9]{2,8})+)*"
-    r"(-x(-[A-Za-z0-9]{1,8})+)?$")
-# ISO 8601:2004 4.4.3.2 durations, the format with designators (the
-# alternative format of 4.4.3.3 must not be used); only the lowest order
-# component may have a fraction; weeks stand alone.
-DURATION = re.compile(
-    r"^P(?!$)(\d+(\.\d+)?Y$|\d+Y)?(\d+(\.\d+)?M$|\d+M)?(\d+(\.\d+)?D$|\d+D)?"
-    r"(T(?=\d)(\d+(\.\d+)?H$|\d+H)?(\d+(\.\d+)?M$|\d+M)?(\d+(\.\d+)?S)?)?$|^P\d+W$")
-# RFC 3339, the profile of ISO 8601 the timestamp should follow, with the
-# time zone it should include.
-TIMESTAMP = re.compile(r"^\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}(\.\d+)?(Z|[+-]\d{2}:\d{2})$")
-
-STATEMENT_KEYS = {"id", "actor", "verb", "object", "result", "context", "timestamp", "stored",
-                  "authority", "version", "attachments"}
-AGENT_KEYS = {"objectType", "name", "mbox", "mbox_sha1sum", "openid", "account"}
-IFIS = ("mbox", "mbox_sha1sum", "openid", "account")
-ACTIVITY_KEYS = {"objectType", "id", "definition"}
-DEFINITION_KEYS = {"name", "description", "type", "moreInfo", "extensions", "interactionType",
-                   "correctResponsesPattern", "choices", "scale", "source", "target", "steps"}
-RESULT_KEYS = {"score", "success", "completion", "response", "duration", "extensions"}
-SCORE_KEYS = {"scaled", "raw", "min", "max"}
-CONTEXT_KEYS = {"registration", "instructor", "team", "contextActivities", "revision",
-                "platform", "language", "statement", "extensions"}
+IRL = text("an IRL", r"https?://[^\s/?#<>\"{}|\\^`]+(/[^\s<>\"{}|\\^`]*)?")
+# The langtag production of RFC 5646, private use and grandfathered tags
+# left out.
+LANGUAGE = text("an RFC 5646 language tag",
+                r"[A-Za-z]{2,3}(-[A-Za-z]{3}){0,3}(-[A-Za-z]{4})?(-([A-Za-z]{2}|[0-9]{3}))?"
+                r"(-([A-Za-z0-9]{5,8}|[0-9][A-Za-z0-9]{3}))*"
+                r"(-[0-9A-WY-Za-wy-z](-[A-Za-z0-9]{2,8})+)*(-x(-[A-Za-z0-9]{1,8})+)?")
+# ISO 8601:2004 4.4.3.2, the format with designators (never the alternative
+# format of 4.4.3.3); only the lowest order component has a fraction;
+# weeks stand alone.
+DURATION = text("an ISO 8601 duration",
+                r"P(?!$)(\d+(\.\d+)?Y$|\d+Y)?(\d+(\.\d+)?M$|\d+M)?(\d+(\.\d+)?D$|\d+D)?"
+                r"(T(?=\d)(\d+(\.\d+)?H$|\d+H)?(\d+(\.\d+)?M$|\d+M)?(\d+(\.\d+)?S)?)?|P\d+W")
+# RFC 3339, the profile of ISO 8601 the timestamp should follow, with its
+# time zone and the milliseconds kept (4.5).
+RFC3339 = text("an RFC 3339 timestamp",
+               r"\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}\.\d{3,}(Z|[+-]\d{2}:\d{2})")
 
 
-class Checker:
-    def __init__(self):
-        self.found = []
+def past(stamp):
+    """A real moment, and none a provider must not use: a future one."""
+    try:
+        moment = datetime.datetime.fromisoformat(stamp.replace("Z", "+00:00"))
+    except ValueError:
+        return False
+    return moment <= datetime.datetime.now(datetime.timezone.utc) + datetime.timedelta(seconds=5)
 
-    def fail(self, where, rule):
-        self.found.append("%s: %s" % (where, rule))
 
-    def keys(self, where, obj, allowed):
-        if not isinstance(obj, dict):
-            self.fail(where, "must be a JSON object")
-            return False
-        for key in obj:
-            if key not in allowed:
-                self.fail(where, "property %r is not allowed (2.2: additional properties, "
-                                 "case of keys)" % key)
-        return True
+def in_order(score):
+    numbers = {k: v for k, v in score.items() if NUMBER(v)}
+    low, high = numbers.get("min", float("-inf")), numbers.get("max", float("inf"))
+    return low < high and low <= numbers.get("raw", low) <= high
 
-    def string(self, where, value):
-        if not isinstance(value, str):
-            self.fail(where, "must be a string")
-            return False
-        return True
 
-    def iri(self, where, value):
-        if self.string(where, value) and not IRI.match(value):
-            self.fail(where, "must be an IRI with a scheme: %r" % value)
+LANGUAGE_MAP = rule("a language map", lambda v: isinstance(v, dict) and bool(v) and all(
+    LANGUAGE(tag) and STRING(words) for tag, words in v.items()))
+EXTENSIONS = rule("an object keyed by IRIs", lambda v: isinstance(v, dict) and all(map(IRI, v)))
+AGENT = Obj(whole=rule("exactly one inverse functional identifier", lambda agent: sum(
+                key in agent for key in ("mbox", "mbox_sha1sum", "openid", "account")) == 1),
+            objectType=text("Agent", "Agent"), name=STRING, mbox=text("a mailto IRI", "mailto:.+"),
+            mbox_sha1sum=ANY, openid=ANY,
+            account=Obj("homePage name", homePage=IRL, name=text("a name", r"(?s).+")))
+# The object is an Activity here, so the context may hold its revision and
+# platform.
+ACTIVITY = Obj("id", objectType=text("Activity, this program's object", "Activity"), id=IRI,
+               definition=Obj(name=LANGUAGE_MAP, description=LANGUAGE_MAP, type=IRI,
+                              moreInfo=IRL, extensions=EXTENSIONS, **dict.fromkeys(
+                                  "interactionType correctResponsesPattern choices scale "
+                                  "source target steps".split(), ANY)))
+SCORE = Obj(whole=rule("min below max, raw within them", in_order),
+            scaled=rule("a number within -1 and 1", lambda v: NUMBER(v) and -1 <= v <= 1),
+            raw=NUMBER, min=NUMBER, max=NUMBER)
+STATEMENT = Obj(
+    "actor verb object", id=UUID, actor=AGENT, object=ACTIVITY,
+    verb=Obj("id display", id=IRI, display=LANGUAGE_MAP),  # display: should, for all
+    result=Obj(score=SCORE, success=BOOLEAN, completion=BOOLEAN, response=STRING,
+               duration=DURATION, extensions=EXTENSIONS),
+    context=Obj(registration=UUID, revision=STRING, platform=STRING, language=LANGUAGE,
+                extensions=EXTENSIONS, instructor=ANY, team=ANY, contextActivities=ANY,
+                statement=ANY),
+    timestamp=rule("an RFC 3339 timestamp with milliseconds and its zone, not in the future",
+                   lambda v: RFC3339(v) and past(v)),
+    stored=LRS, version=LRS, authority=ANY, attachments=ANY)
 
-    def irl(self, where, value):
-        if self.string(where, value) and not IRL.match(value):
-            self.fail(where, "must be an IRL: %r" % value)
 
-    def number(self, where, value):
-        # JSON numbers only: no strings (2.2), and a boolean is no number.
-        if isinstance(value, bool) or not isinstance(value, (int, float)):
-            self.fail(where, "must be a number")
-            return False
-        return True
-
-    def language_map(self, where, value):
-        if not isinstance(value, dict) or not value:
-            self.fail(where, "must be a language map")
-            return
-        for tag, text in value.items():
-            if not LANGUAGE.match(tag):
-                self.fail(where, "key %r is no RFC 5646 language tag" % tag)
-            self.string("%s[%s]" % (where, tag), text)
-
-    def extensions(self, where, value):
-        if not isinstance(value, dict):
-            self.fail(where, "must be an object")
-            return
-        for key in value:
-            self.iri("%s key" % where, key)
-
-    def no_nulls(self, where, value):
-        if value is None:
-            self.fail(where, "null is not allowed outside extensions (2.2)")
-        elif isinstance(value, dict):
-            for key, item in value.items():
-                if key != "extensions":
-                    self.no_nulls("%s.%s" % (where, key), item)
-        elif isinstance(value, list):
-            for i, item in enumerate(value):
-                self.no_nulls("%s[%d]" % (where, i), item)
-
-    def agent(self, where, agent):
-        if not self.keys(where, agent, AGENT_KEYS):
-            return
-        if "objectType" in agent and agent["objectType"] != "Agent":
-            self.fail(where, "objectType must be Agent")
-        ifis = [key for key in IFIS if key in agent]
-        if len(ifis) != 1:
-            self.fail(where, "exactly one inverse functional identifier, not %s" % ifis)
-        if "name" in agent:
-            self.string(where + ".name", agent["name"])
-        if "mbox" in agent and not str(agent["mbox"]).startswith("mailto:"):
-            self.fail(where + ".mbox", "must be a mailto IRI")
-        if "account" in agent:
-            account = agent["account"]
-            if self.keys(where + ".account", account, {"homePage", "name"}):
-                if "homePage" not in account or "name" not in account:
-                    self.fail(where + ".account", "homePage and name are required")
-                else:
-                    self.irl(where + ".account.homePage", account["homePage"])
-                    if self.string(where + ".account.name", account["name"]) \
-                            and not account["name"]:
-                        self.fail(where + ".account.name", "must not be empty")
-
-    def verb(self, verb):
-        if not self.keys("verb", verb, {"id", "display"}):
-            return
-        if "id" not in verb:
-            self.fail("verb", "id is required")
-        else:
-            self.iri("verb.id", verb["id"])
-        if "display" in verb:
-            self.language_map("verb.display", verb["display"])
-        else:
-            self.fail("verb", "display should be used by all statements (2.4.3)")
-
-    def activity(self, activity):
-        if not self.keys("object", activity, ACTIVITY_KEYS):
-            return
-        if activity.get("objectType", "Activity") != "Activity":
-            self.fail("object.objectType", "must be Activity for an activity")
-        if "id" not in activity:
-            self.fail("object", "id is required")
-        else:
-            self.iri("object.id", activity["id"])
-        definition = activity.get("definition")
-        if definition is not None and self.keys("object.definition", definition,
-                                                DEFINITION_KEYS):
-            for key in ("name", "description"):
-                if key in definition:
-                    self.language_map("object.definition." + key, definition[key])
-            if "type" in definition:
-                self.iri("object.definition.type", definition["type"])
-            if "moreInfo" in definition:
-                self.irl("object.definition.moreInfo", definition["moreInfo"])
-            if "extensions" in definition:
-                self.extensions("object.definition.extensions", definition["extensions"])
-
-    def result(self, result):
-        if not self.keys("result", result, RESULT_KEYS):
-            return
-        score = result.get("score")
-        if score is not None and self.keys("result.score", score, SCORE_KEYS):
-            numbers = {k: score[k] for k in SCORE_KEYS if k in score
-                       and self.number("result.score." + k, score[k])}
-            if "scaled" in numbers and not -1 <= numbers["scaled"] <= 1:
-                self.fail("result.score.scaled", "must lie within -1 and 1")
-            if "min" in numbers and "max" in numbers and not numbers["min"] < numbers["max"]:
-                self.fail("result.score", "min must be less than max")
-            if "raw" in numbers:
-                if "min" in numbers and numbers["raw"] < numbers["min"]:
-                    self.fail("result.score.raw", "must not be below min")
-                if "max" in numbers and numbers["raw"] > numbers["max"]:
-                    self.fail("result.score.raw", "must not be above max")
-        for key in ("success", "completion"):
-            if key in result and not isinstance(result[key], bool):
-                self.fail("result." + key, "must be a boolean")
-        if "response" in result:
-            self.string("result.response", result["response"])
-        if "duration" in result and self.string("result.duration", result["duration"]) \
-                and not DURATION.match(result["duration"]):
-            self.fail("result.duration", "must be an ISO 8601 duration: %r" % result["duration"])
-        if "extensions" in result:
-            self.extensions("result.extensions", result["extensions"])
-
-    def context(self, context, object_is_activity):
-        if not self.keys("context", context, CONTEXT_KEYS):
-            return
-        for key in ("revision", "platform"):
-            if key in context:
-                self.string("context." + key, context[key])
-                if not object_is_activity:
-                    self.fail("context." + key, "only when the object is an Activity")
-        if "language" in context and self.string("context.language", context["language"]) \
-                and not LANGUAGE.match(context["language"]):
-            self.fail("context.language", "must be an RFC 5646 language tag")
-        if "registration" in context and not UUID.match(str(context["registration"])):
-            self.fail("context.registration", "must be a UUID")
-        if "extensions" in context:
-            self.extensions("context.extensions", context["extensions"])
-
-    def timestamp(self, value):
-        if not self.string("timestamp", value):
-            return
-        match = TIMESTAMP.match(value)
-        if not match:
-            self.fail("timestamp", "must be an ISO 8601 (RFC 3339) timestamp with its time "
-                                   "zone: %r" % value)
-            return
-        fraction = match.group(1)
-        if fraction is None or len(fraction) < 4:
-            self.fail("timestamp", "must keep the milliseconds (4.5)")
-        try:
-            moment = datetime.datetime.fromisoformat(value.replace("Z", "+00:00"))
-        except ValueError:
-            self.fail("timestamp", "is no real moment: %r" % value)
-            return
-        if moment > datetime.datetime.now(datetime.timezone.utc) + datetime.timedelta(seconds=5):
-            self.fail("timestamp", "a provider must not use a future time (2.4.7)")
+def walk(where, value, shape, found):
+    if value is None:  # extensions' values are never walked
+        found.append("%s: null is not allowed outside extensions" % where)
+    elif not isinstance(shape, Obj):
+        if not shape(value):
+            found.append("%s: must be %s: %.80r" % (where, shape.what, value))
+    elif not isinstance(value, dict):
+        found.append("%s: must be a JSON object" % where)
+    else:
+        found += ["%s: %s is required" % (where, key) for key in shape.required if key not in value]
+        for key, item in value.items():
+            if key in shape.properties:
+                walk(where + "." + key, item, shape.properties[key], found)
+            else:
+                found.append("%s: property %r is not allowed (2.2: no others, keys in their case)"
+                             % (where, key))
+        if shape.whole is not None and not shape.whole(value):
+            found.append("%s: must hold %s" % (where, shape.whole.what))
 
 
 def problems(statement):
     """Every rule of xAPI 1.0.3 the statement (parsed JSON) breaks."""
-    c = Checker()
-    if not c.keys("statement", statement, STATEMENT_KEYS):
-        return c.found
-    c.no_nulls("statement", statement)
-    for required in ("actor", "verb", "object"):
-        if required not in statement:
-            c.fail("statement", "%s is required" % required)
-    if "id" in statement and not (isinstance(statement["id"], str)
-                                  and UUID.match(statement["id"])):
-        c.fail("id", "must be a UUID in its standard form (variant 2 of RFC 4122)")
-    if "stored" in statement:
-        c.fail("stored", "is set by the LRS")
-    if "version" in statement:
-        c.fail("version", "is not recommended for a provider to set")
-    if "actor" in statement:
-        c.agent("actor", statement["actor"])
-    if "verb" in statement:
-        c.verb(statement["verb"])
-    obj = statement.get("object")
-    is_activity = isinstance(obj, dict) and obj.get("objectType", "Activity") == "Activity"
-    if obj is not None:
-        if is_activity:
-            c.activity(obj)
-        else:
-            c.fail("object", "this program's object is an Activity")
-    if "result" in statement:
-        c.result(statement["result"])
-    if "context" in statement:
-        c.context(statement["context"], is_activity)
-    if "timestamp" in statement:
-        c.timestamp(statement["timestamp"])
-    return c.found
+    found = []
+    walk("statement", statement, STATEMENT, found)
+    return found
+
+
+# Each way of breaking a good statement, which the rules must catch.
+BREAKAGES = [
+    ("no actor", lambda s: s.pop("actor")),
+    ("no verb", lambda s: s.pop("verb")),
+    ("no object", lambda s: s.pop("object")),
+    ("two identifiers", lambda s: s["actor"].update(mbox="mailto:a@b.example")),
+    ("no identifier", lambda s: s["actor"].pop("account")),
+    ("account without homePage", lambda s: s["actor"]["account"].pop("homePage")),
+    ("homePage no IRL", lambda s: s["actor"]["account"].update(homePage="school")),
+    ("verb id without scheme", lambda s: s["verb"].update(id="adlnet.gov/expapi/verbs/answered")),
+    ("display key no language", lambda s: s["verb"]["display"].update({"greek": "x"})),
+    ("object id relative", lambda s: s["object"].update(id="/alkynes")),
+    ("scaled beyond 1", lambda s: s["result"]["score"].update(scaled=1.5)),
+    ("raw as a string", lambda s: s["result"]["score"].update(raw="56")),
+    ("raw above max", lambda s: s["result"]["score"].update(raw=101)),
+    ("min not below max", lambda s: s["result"]["score"].update(min=100)),
+    ("success as a string", lambda s: s["result"].update(success="true")),
+    ("duration in the alternative format", lambda s: s["result"].update(duration="PT00:01:05")),
+    ("duration without T", lambda s: s["result"].update(duration="P5S")),
+    ("duration with a fraction not last", lambda s: s["result"].update(duration="PT1.5M3S")),
+    ("extension key no IRI", lambda s: s["result"]["extensions"].update({"try": 1})),
+    ("timestamp without its zone", lambda s: s.update(timestamp="2026-12-09T19:52:12.345")),
+    ("timestamp without milliseconds", lambda s: s.update(timestamp="2026-12-09T19:52:12+02:00")),
+    ("timestamp in the future", lambda s: s.update(timestamp="2099-01-01T00:00:00.000Z")),
+    ("id no UUID", lambda s: s.update(id="1234")),
+    ("a null value", lambda s: s["context"].update(platform=None)),
+    ("a key in another case", lambda s: s.update(Timestamp=s.pop("timestamp"))),
+    ("an unknown property", lambda s: s["result"].update(grade=56)),
+    ("stored set", lambda s: s.update(stored=s["timestamp"])),
+    ("context language no tag", lambda s: s["context"].update(language="Greek language")),
+]
+
+
+def main():
+    out = subprocess.run([sys.argv[1]], check=True, capture_output=True).stdout
+    statements = [json.loads(line) for line in out.decode("utf-8").splitlines()]
+    failures = ["statement %d: %s" % (n, problem) for n, s in enumerate(statements, 1)
+                for problem in problems(s)]
+    if len(statements) != 12:
+        failures.append("expected 12 statements, got %d" % len(statements))
+    for what, breakage in BREAKAGES:
+        broken = copy.deepcopy(statements[0])
+        breakage(broken)
+        if not problems(broken):
+            failures.append("the rules miss a statement with %s" % what)
+    for failure in failures:
+        print("FAIL -", failure)
+    print("%d statements (scores %s) and %d broken ones held against the rules" % (
+        len(statements), [s["result"]["score"]["raw"] for s in statements], len(BREAKAGES)))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
