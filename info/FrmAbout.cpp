@@ -273,6 +273,17 @@ AboutWindow* NewAboutWindow(QWidget* parent, std::function<void()> centre) {
     return window;
 }
 
+// The white panel under the credit line.
+void NewCreditPanel(QWidget* window) {
+    auto* logo1 = new QWidget(window);
+    logo1->setObjectName(QStringLiteral("logo1"));
+    logo1->setGeometry(Place(about::kLogo1));
+    QPalette white = logo1->palette();
+    white.setColor(QPalette::Window, content::ToColor(about::kLogo1FillColor));
+    logo1->setPalette(white);
+    logo1->setAutoFillBackground(true);
+}
+
 // The credit line: centred, wrapped, green text on the system's
 // window-background colour (normally white).
 void StyleCredit(QLabel* label1) {
@@ -344,13 +355,7 @@ void FrmAbout::Load(QWidget* parent) {
     MakeLink(logo2, "logo2", about::kLogo2, hand, Logo2ToolTip(),
              QString::fromUtf8("Λογότυπο του κατασκευαστή"), [this] { logo2_Click(); });
 
-    auto* logo1 = new QWidget(window);
-    logo1->setObjectName(QStringLiteral("logo1"));
-    logo1->setGeometry(Place(about::kLogo1));
-    QPalette white = logo1->palette();
-    white.setColor(QPalette::Window, content::ToColor(about::kLogo1FillColor));
-    logo1->setPalette(white);
-    logo1->setAutoFillBackground(true);
+    NewCreditPanel(window);
 
     auto* label1 = new LinkLabel(CreditLine(), window);
     MakeLink(label1, "Label1", about::kLabel1, hand, Label1ToolTip(), CreditLine(),
