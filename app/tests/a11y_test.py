@@ -6,18 +6,15 @@ a private accessibility bus, judged only from what a screen reader reads
 through AT-SPI and driven only with X key events (xdotool).
 
 Usage:
-  a11y_test.py PROGRAM            the window, its menu, the about window's
-                                  links, the board's tree (tiles, slots,
-                                  badge, nothing revealing the answer), a
-                                  whole game played from the keyboard up to
-                                  100%, and what a screen reader hears
-                                  meanwhile (the focus, a slot's new content,
-                                  the grade)
+  a11y_test.py PROGRAM    the window, its menu, the about window's links, the
+                          board's tree (nothing revealing the answer), a whole
+                          game from the keyboard up to 100%, and what a screen
+                          reader hears meanwhile (the focus, a slot's new
+                          content, the grade)
   a11y_test.py PROGRAM --dump [--keys "Tab Tab space"]
-                                  prints the program's accessibility tree
-                                  (role, name, description, states), after
-                                  sending the keys one by one and printing
-                                  the focused object after each
+                          prints the accessibility tree (role, name,
+                          description, states), after sending the keys one by
+                          one and printing the focused object after each
 
 Runs under Debian's /usr/bin/python3, which has pyatspi (python3-pyatspi);
 started by another interpreter without it, the script starts itself again
@@ -170,11 +167,7 @@ def identity(node):
 def focused_node(nodes):
     """The innermost focused object: a focused control inside a focused
     window, not the window."""
-    found = None
-    for node in nodes:
-        if node.focused and (found is None or node.depth > found.depth):
-            found = node
-    return found
+    return max((n for n in nodes if n.focused), key=lambda n: n.depth, default=None)
 
 
 class Ears:

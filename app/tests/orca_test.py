@@ -174,19 +174,14 @@ def hear_the_moves(student):
 def hear_the_dialogs(student):
     """The help box and the about window, each read as it opens; closed,
     Orca reads the board's focused stop again."""
-    speech = student.speech
     for item, opened, text, close in (("Βοήθεια", "alert Βοήθεια", "Σύρετε", "Return"),
                                       ("Περί...", ABOUT + " dialog", "Χημικός", "Escape")):
-        mark = speech.mark()
+        mark = student.speech.mark()
         student.menu(MENU.index(item), opened)
-        speech.quiet(1.0)
-        check(any(text in t for t in speech.since(mark)), "%s is read as it opens" % item)
-        mark = speech.mark()
-        student.session.key(close)
-        student.keys += 1
-        speech.quiet(1.5)
-        check(any(map(on_board, speech.since(mark))),
-              "%s closed, Orca reads the board's focused stop again: %s" % (item, speech.since(mark)))
+        student.speech.wait_for(lambda t, text=text: text in t, "the text of %s" % item, mark)
+        said = student.press(close, on_board, "the board's focused stop once %s closed" % item)
+        print("ok - %s is read as it opens; closed, Orca reads the board's focused stop again: %r"
+              % (item, said), flush=True)
 
 
 def play_a_whole_game(student):
