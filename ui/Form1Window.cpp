@@ -92,6 +92,11 @@ Form1Window::Form1Window(std::unique_ptr<RandomSource> random)
     centre->addWidget(board_, 0, 0, Qt::AlignCenter);
     setCentralWidget(stage);
     CreateMenu();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (now == menuBar() && old != nullptr && old->window() == this) {
+            beforeMenu_ = old;
+        }
+    });
 
     auto* full = new QAction(this);
     full->setObjectName(QStringLiteral("fullScreen"));
@@ -113,6 +118,7 @@ Form1Window::Form1Window(std::unique_ptr<RandomSource> random)
 }
 
 Form1Window::~Form1Window() {
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
     form_.SetCloseRequest(nullptr);
     form_.SetInfoRequests({});
     // The board paints and edits form_'s model: it goes before form_ does.
@@ -156,9 +162,18 @@ void Form1Window::Command(void (MenuEvents::*click)()) {
     // command runs (a mouse drag holds the button down, so it never meets
     // one).
     board_->InterruptDrag();
+    // A command chosen from the keyboard gives the focus back to where it
+    // was before Alt.  The menu bar does so only while the window is still
+    // active: after a dialog the window manager activates it again later,
+    // and the window would give the focus back to the menu bar, where the
+    // arrow keys do nothing.
+    const QPointer<QWidget> back = menuBar()->hasFocus() ? beforeMenu_ : nullptr;
     (static_cast<MenuEvents&>(form_).*click)();
     if (!ending_) {
         board_->Refresh();
+        if (back != nullptr) {
+            back->setFocus(Qt::MenuBarFocusReason);
+        }
     }
 }
 

@@ -13,6 +13,7 @@
 #include <QMainWindow>
 
 #include <QMargins>
+#include <QPointer>
 #include <QRect>
 
 #include <memory>
@@ -91,6 +92,8 @@ class Form1Window : public QMainWindow {
 
     Form1 form_;
     BoardWidget* board_ = nullptr;
+    // Where the keyboard focus was before Alt gave it to the menu bar.
+    QPointer<QWidget> beforeMenu_;
     bool ending_ = false;
     bool placed_ = false;
     std::optional<qreal> wantedZoom_;

@@ -1,16 +1,13 @@
 # SPDX-FileCopyrightText: 2026 The alkynes authors
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The Orca screen reader on the real program, as a student has it: under a
-private Xvfb with a window manager (openbox), a private session bus and
-accessibility bus, speech-dispatcher speaking into a null sound card, and
-Debian's own Orca with its default settings, started before the program (so
-that the program finds a screen reader running and switches its
-accessibility on by itself).  What Orca says is read, in order, from the
-"SPEECH OUTPUT" lines of its debug log.
-
-Everything Orca, speech-dispatcher and ALSA read or write (settings, logs,
-sockets) lives in a private home and runtime folder that goes with the run;
-the real user's settings are never read or touched.
+private Xvfb with openbox, a private session and accessibility bus,
+speech-dispatcher speaking into a null sound card, and Debian's own Orca
+with its default settings, started before the program (which then finds a
+screen reader running and switches its accessibility on by itself).  What
+Orca says is read, in order, from the "SPEECH OUTPUT" lines of its debug
+log.  Everything they read or write (settings, logs, sockets) lives in a
+private home and runtime folder that goes with the run.
 """
 
 import os
@@ -19,25 +16,16 @@ import shutil
 import subprocess
 import time
 
+import xvfb
 from a11y_test import Session
 from xvfb import Failure
 
 ORCA = "/usr/bin/orca"
 SPEECH_DISPATCHER = "/usr/bin/speech-dispatcher"
-WINDOW_MANAGER = "openbox"
 
 
 class Missing(Exception):
     """What this machine lacks for running Orca: the test is skipped."""
-
-
-def need_orca():
-    missing = [tool for tool in (ORCA, SPEECH_DISPATCHER) if not os.access(tool, os.X_OK)]
-    if shutil.which(WINDOW_MANAGER) is None:
-        missing.append(WINDOW_MANAGER)
-    if missing:
-        raise Missing("missing: %s (install orca, speech-dispatcher, openbox)"
-                      % ", ".join(missing))
 
 
 # Orca 43 opens its debug log as a fully buffered file: what it said would
@@ -70,11 +58,12 @@ GOES_ON = " " * 18
 
 
 class Speech:
-    """What Orca has said so far, read from its debug log as it grows.  Each
-    utterance is one string, in the order spoken."""
+    """What Orca has said so far, read from its debug log as it grows: each
+    utterance one string, in the order spoken.  `alive` fails when Orca or
+    the program has ended."""
 
-    def __init__(self, log):
-        self.log = log
+    def __init__(self, log, alive):
+        self.log, self.alive = log, alive
         self.said = []
         self._offset = 0
         self._rest = b""
@@ -94,10 +83,8 @@ class Speech:
             line = raw.decode("utf-8", "replace")
             if self._open is not None and line.startswith(GOES_ON):
                 self._open += "\n" + line[len(GOES_ON):]
-            elif "SPEECH OUTPUT: '" in line:
-                self._open = line
             else:
-                self._open = None
+                self._open = line if "SPEECH OUTPUT: '" in line else None
             found = SPOKEN.search(self._open) if self._open is not None else None
             if found:
                 self.said.append(found.group(1).strip())
@@ -112,37 +99,33 @@ class Speech:
     def since(self, mark):
         return self.read()[mark:]
 
-    def wait_for(self, wanted, what, mark, timeout=10, alive=None):
+    def wait_for(self, wanted, what, mark, timeout=10):
         """Waits until Orca has said, after `mark`, something for which
         `wanted(text)` is true; returns the index of that utterance."""
         deadline = time.time() + timeout
         while True:
             said = self.read()
-            for i in range(mark, len(said)):
-                if wanted(said[i]):
-                    return i
+            found = next((i for i in range(mark, len(said)) if wanted(said[i])), None)
+            if found is not None:
+                return found
             if time.time() > deadline:
                 raise Failure("Orca never said %s; it said %s" % (what, said[mark:]))
-            if alive is not None:
-                alive()
+            self.alive()
             time.sleep(0.1)
 
     def quiet(self, seconds=1.0, timeout=15):
         """Waits until Orca has said nothing new for `seconds`."""
         deadline = time.time() + timeout
         count, since = len(self.read()), time.time()
-        while time.time() < deadline:
+        while time.time() < deadline and time.time() - since < seconds:
             time.sleep(0.1)
-            now = len(self.read())
-            if now != count:
-                count, since = now, time.time()
-            elif time.time() - since >= seconds:
-                return
+            if len(self.read()) != count:
+                count, since = len(self.said), time.time()
 
 
 class OrcaSession(Session):
-    """The a11y test's session (Xvfb, the buses, the program) with a window
-    manager, speech-dispatcher and Orca besides."""
+    """The a11y test's session (Xvfb, the buses, the program) with openbox,
+    speech-dispatcher and Orca besides."""
 
     def __init__(self, program, orca_log=None):
         super().__init__(program)
@@ -151,10 +134,14 @@ class OrcaSession(Session):
         self.orca = None
 
     def start(self):
-        need_orca()
+        missing = [tool for tool in (ORCA, SPEECH_DISPATCHER) if not os.access(tool, os.X_OK)]
+        missing += [] if shutil.which("openbox") else ["openbox"]
+        if missing:
+            raise Missing("missing: %s (install orca, speech-dispatcher, openbox)"
+                          % ", ".join(missing))
         self.start_desktop()
         self.private_home()
-        self.procs.append(self.spawn([WINDOW_MANAGER], "openbox.log"))
+        self.procs.append(xvfb.start_openbox(self.env))
         self.start_speech_dispatcher()
         self.start_orca()
         # Orca has told org.a11y.Status that a screen reader runs: the
@@ -163,15 +150,14 @@ class OrcaSession(Session):
 
     def private_home(self):
         home = os.path.join(self.runtime, "home")
-        for sub in ("", "config", "data", "cache"):
-            os.makedirs(os.path.join(home, sub), exist_ok=True)
         self.env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
                         XDG_DATA_HOME=os.path.join(home, "data"),
                         XDG_CACHE_HOME=os.path.join(home, "cache"),
                         LANG="C.UTF-8", LANGUAGE="", LC_ALL="")
+        for name in ("XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"):
+            os.makedirs(self.env[name])
         self.env.pop("SPEECHD_ADDRESS", None)
         self.write(os.path.join(home, ".asoundrc"), ASOUNDRC)
-        self.home = home
 
     @staticmethod
     def write(path, text):
@@ -181,8 +167,17 @@ class OrcaSession(Session):
 
     def spawn(self, argv, log):
         with open(os.path.join(self.runtime, log), "wb") as out:
-            return subprocess.Popen(argv, env=self.env, stdout=out, stderr=subprocess.STDOUT,
+            proc = subprocess.Popen(argv, env=self.env, stdout=out, stderr=subprocess.STDOUT,
                                     stdin=subprocess.DEVNULL)
+        self.procs.append(proc)
+        return proc
+
+    def read_log(self, name):
+        try:
+            with open(os.path.join(self.runtime, name), encoding="utf-8", errors="replace") as f:
+                return f.read()
+        except FileNotFoundError:
+            return ""
 
     def start_speech_dispatcher(self):
         """speech-dispatcher on the socket where Orca's client looks for it
@@ -193,27 +188,17 @@ class OrcaSession(Session):
         for sub in ("modules", "clients"):
             os.symlink(os.path.join("/etc/speech-dispatcher", sub), os.path.join(conf, sub))
         socket = os.path.join(self.runtime, "speech-dispatcher", "speechd.sock")
-        os.makedirs(os.path.dirname(socket), exist_ok=True)
+        os.makedirs(os.path.dirname(socket))
         logs = os.path.join(self.runtime, "speechd-logs")
         os.makedirs(logs)
-        self.procs.append(self.spawn(
-            [SPEECH_DISPATCHER, "--run-single", "--timeout", "0", "--config-dir", conf,
-             "--socket-path", socket, "--log-dir", logs,
-             "--pid-file", os.path.join(self.runtime, "speechd.pid")], "speechd.out"))
+        proc = self.spawn([SPEECH_DISPATCHER, "--run-single", "--timeout", "0", "--config-dir",
+                           conf, "--socket-path", socket, "--log-dir", logs, "--pid-file",
+                           os.path.join(self.runtime, "speechd.pid")], "speechd.out")
         deadline = time.time() + 20
         while not os.path.exists(socket):
-            if self.procs[-1].poll() is not None or time.time() > deadline:
-                raise Failure("speech-dispatcher did not start: %s"
-                              % self.read_log("speechd.out"))
+            if proc.poll() is not None or time.time() > deadline:
+                raise Failure("speech-dispatcher did not start: %s" % self.read_log("speechd.out"))
             time.sleep(0.1)
-
-    def read_log(self, name):
-        try:
-            with open(os.path.join(self.runtime, name), encoding="utf-8",
-                      errors="replace") as f:
-                return f.read()
-        except FileNotFoundError:
-            return ""
 
     def start_orca(self):
         prefs = os.path.join(self.env["XDG_DATA_HOME"], "orca")
@@ -221,9 +206,8 @@ class OrcaSession(Session):
         log = self.orca_log or os.path.join(self.runtime, "orca-debug.out")
         if os.path.exists(log):
             os.remove(log)  # a log of an earlier run would be read as this one's
-        self.speech = Speech(log)
+        self.speech = Speech(log, self.alive)
         self.orca = self.spawn([ORCA, "--user-prefs", prefs, "--debug-file", log], "orca.out")
-        self.procs.append(self.orca)
         # Orca is ready once it has said that it runs ("Screen reader on.").
         deadline = time.time() + 60
         while not self.speech.read():
@@ -241,6 +225,3 @@ class OrcaSession(Session):
             raise Failure("Orca ended: %s" % self.read_log("orca.out"))
         if self.proc is not None and self.proc.poll() is not None:
             raise Failure("the program ended")
-
-    def hear(self, wanted, what, mark, timeout=10):
-        return self.speech.wait_for(wanted, what, mark, timeout, self.alive)

@@ -25,11 +25,9 @@ const auto& kTile = kSpokenTile;
 const auto& kEquation = kSpokenEquation;
 
 QString SlotName(int s, const char* holds) {
-    const int r = ReactionOfSlot(s);
-    const int place = s - SlotsOfReaction(r).front() + 1;
     return QStringLiteral("Αντίδραση %1, θέση %2: %3")
-        .arg(r + 1)
-        .arg(place)
+        .arg(ReactionOfSlot(s) + 1)
+        .arg(s - SlotsOfReaction(ReactionOfSlot(s)).front() + 1)
         .arg(QString::fromUtf8(holds));
 }
 
@@ -68,8 +66,7 @@ class AccessibleTest : public WindowTest {
         });
         WindowTest::SetUp();
         Hear();
-        heard_.clear();
-        said_.clear();
+        Listen();
     }
     void TearDown() override {
         WindowTest::TearDown();
@@ -98,21 +95,14 @@ class AccessibleTest : public WindowTest {
         }
         return nullptr;
     }
-    // (role, name) of every object, in order.
-    std::vector<std::pair<QAccessible::Role, QString>> Read() {
-        std::vector<std::pair<QAccessible::Role, QString>> read;
-        for (QAccessibleInterface* child : Children()) {
-            read.emplace_back(child->role(), child->text(QAccessible::Name));
-        }
-        return read;
-    }
     bool HeardThat(QAccessible::Event type, const QString& name) {
         return std::any_of(heard_.begin(), heard_.end(),
                            [&](const Heard& h) { return h.type == type && h.name == name; });
     }
-    int Count(QAccessible::Event type) {
-        return static_cast<int>(std::count_if(heard_.begin(), heard_.end(),
-                                              [&](const Heard& h) { return h.type == type; }));
+    // From now on: what is heard and said after this.
+    void Listen() {
+        heard_.clear();
+        said_.clear();
     }
 
     std::vector<Heard> heard_;
@@ -121,10 +111,9 @@ class AccessibleTest : public WindowTest {
 };
 
 TEST_F(AccessibleTest, TheBoardReadsInReadingOrder) {
-    std::vector<std::pair<QAccessible::Role, QString>> expected;
+    std::vector<std::pair<QAccessible::Role, QString>> expected, read;
     for (int cell = 0; cell < 9; ++cell) {
-        const int k =
-            static_cast<int>(std::find(kOrder.begin(), kOrder.end(), cell) - kOrder.begin());
+        const auto k = std::find(kOrder.begin(), kOrder.end(), cell) - kOrder.begin();
         expected.emplace_back(QAccessible::Button, QString::fromUtf8(kTile[k]));
     }
     for (int r = 0; r < 5; ++r) {
@@ -133,26 +122,30 @@ TEST_F(AccessibleTest, TheBoardReadsInReadingOrder) {
             expected.emplace_back(QAccessible::Button, SlotName(s, "κενή"));
         }
     }
-    EXPECT_EQ(Read(), expected) << "no badge, method text or box before they show";
+    for (QAccessibleInterface* child : Children()) {
+        read.emplace_back(child->role(), child->text(QAccessible::Name));
+    }
+    EXPECT_EQ(read, expected) << "no badge, method text or box before they show";
 }
 
 TEST_F(AccessibleTest, BoxesReadWhoseCoefficientTheyAreBetweenTheSlots) {
     FillReaction(1);
     const QString box = QStringLiteral("Συντελεστής της θέσης %1 της αντίδρασης 2");
+    // After the equation, which reads its blanks with what they hold now.
     const std::vector<std::pair<QString, QString>> row = {
-        {box.arg(1), "Μπροστά από: θέση 1"}, {SlotName(2, kTile[2]), ""},
-        {box.arg(2), "Μπροστά από: H 2 O"},  {box.arg(3), "Μπροστά από: C H ≡ C H"},
-        {box.arg(4), "Μπροστά από: θέση 2"}, {SlotName(3, kTile[6]), ""},
+        {QString::fromUtf8("Ca C 2 + H 2 O → C H ≡ C H + Ca (O H) 2"), ""},
+        {box.arg(1), "Μπροστά από: θέση 1"},
+        {SlotName(2, kTile[2]), ""},
+        {box.arg(2), "Μπροστά από: H 2 O"},
+        {box.arg(3), "Μπροστά από: C H ≡ C H"},
+        {box.arg(4), "Μπροστά από: θέση 2"},
+        {SlotName(3, kTile[6]), ""},
     };
     const std::vector<QAccessibleInterface*> children = Children();
-    // The equation reads its blanks with what they hold now.
-    const auto equation = std::find_if(children.begin(), children.end(), [](auto* c) {
-        return c->text(QAccessible::Name) ==
-               QString::fromUtf8("Ca C 2 + H 2 O → C H ≡ C H + Ca (O H) 2");
-    });
-    ASSERT_LT(equation + static_cast<long>(row.size()), children.end());
+    const auto at = std::find(children.begin(), children.end(), Named(row[0].first));
+    ASSERT_LT(at + static_cast<long>(row.size()), children.end());
     for (std::size_t i = 0; i < row.size(); ++i) {
-        QAccessibleInterface* child = *(equation + 1 + static_cast<long>(i));
+        QAccessibleInterface* child = *(at + static_cast<long>(i));
         EXPECT_EQ(child->text(QAccessible::Name), row[i].first) << i;
         if (!row[i].second.isEmpty()) {
             EXPECT_EQ(child->role(), QAccessible::EditableText) << i;
@@ -183,47 +176,14 @@ TEST_F(AccessibleTest, NamesNeverTellWhereACompoundBelongs) {
         QAccessibleInterface* slot = Named(SlotName(c.slot, kTile[c.compound]));
         ASSERT_NE(slot, nullptr) << c.slot << " " << c.compound;
         EXPECT_EQ(slot->role(), empty->role()) << c.slot << " right " << c.right;
-        // Its description is its equation as the equation object reads it.
-        const QString reaction = QStringLiteral("Αντίδραση %1").arg(ReactionOfSlot(c.slot) + 1);
-        const auto children = Children();
-        const auto equation = std::find_if(children.begin(), children.end(), [&](auto* e) {
-            return e->role() == QAccessible::Graphic &&
-                   e->text(QAccessible::Description) == reaction;
-        });
-        ASSERT_NE(equation, children.end());
-        EXPECT_EQ(slot->text(QAccessible::Description), (*equation)->text(QAccessible::Name));
         EXPECT_EQ(slot->state(), empty->state()) << c.slot << " right " << c.right;
+        // Its description is its own equation as the equation object reads it.
+        const QAccessibleInterface* equation = Named(slot->text(QAccessible::Description));
+        ASSERT_NE(equation, nullptr) << c.slot;
+        EXPECT_EQ(equation->role(), QAccessible::Graphic);
+        EXPECT_EQ(equation->text(QAccessible::Description),
+                  QStringLiteral("Αντίδραση %1").arg(ReactionOfSlot(c.slot) + 1));
     }
-    // Nothing read anywhere names a substance, which the tiles never show.
-    const char* const substances[] = {"νερό",       "μεθάνιο", "ανθρακασβέστιο", "υδρογόνο", "χλωρ",
-                                      "υδροξείδιο", "αιθάνιο", "βουτάνιο",       "προπάνιο"};
-    for (QAccessibleInterface* child : Children()) {
-        const QString said = child->text(QAccessible::Name) + child->text(QAccessible::Description);
-        for (const char* word : substances) {
-            EXPECT_FALSE(said.contains(QString::fromUtf8(word), Qt::CaseInsensitive))
-                << said.toStdString();
-        }
-    }
-}
-
-TEST_F(AccessibleTest, ADropAndARemovalRenameTheSlotAndItsEquationAndAreSaid) {
-    DragCompound(2, SlotSpot(2));
-    EXPECT_TRUE(HeardThat(QAccessible::NameChanged, SlotName(2, "Ca C 2")));
-    const QString equation = QString::fromUtf8("Ca C 2 + H 2 O → C H ≡ C H + κενό");
-    EXPECT_TRUE(HeardThat(QAccessible::NameChanged, equation)) << "the equation says its blank";
-    EXPECT_EQ(Count(QAccessible::NameChanged), 2) << "only the slot and its equation changed";
-    Hear();
-    EXPECT_EQ(said_, std::vector<QString>{SlotName(2, "Ca C 2")});
-
-    heard_.clear();
-    said_.clear();
-    const Control& piece = Model().ImgMolecular(SlotPiece(2));
-    QTest::mouseDClick(View(), Qt::LeftButton, {}, Middle(piece));
-    Settle();
-    EXPECT_TRUE(HeardThat(QAccessible::NameChanged, SlotName(2, "κενή")));
-    Hear();
-    EXPECT_EQ(said_, std::vector<QString>{SlotName(2, "κενή") +
-                                          QString::fromUtf8(". Το Ca C 2 γύρισε στην παλέτα")});
 }
 
 TEST_F(AccessibleTest, ACheckShowsTheGradeAndTheMethodTextThenARestartTakesThemAway) {
@@ -232,8 +192,7 @@ TEST_F(AccessibleTest, ACheckShowsTheGradeAndTheMethodTextThenARestartTakesThemA
         Type(j, QString::fromLatin1(text));
     }
     Hear();
-    heard_.clear();
-    said_.clear();
+    Listen();
     ClickMenu("mnuCheck");
     const QString grade = QString::fromStdString(Model().LGrade().Text);
     QAccessibleInterface* badge = Named(grade);
@@ -296,9 +255,10 @@ TEST_F(AccessibleTest, TheFocusIsHeardOnTheTileOrSlotThatHasIt) {
     EXPECT_EQ(hints_, 1) << "and only then";
 }
 
-TEST_F(AccessibleTest, ItsActionsPlayAsTheKeysDo) {
-    const int compound = 2;
-    QAccessibleInterface* tile = Children()[static_cast<std::size_t>(kOrder[compound])];
+// A drop and a removal, here by the objects' actions (which play as the
+// keys do), rename the slot and its equation and are said.
+TEST_F(AccessibleTest, ItsActionsPlayAsTheKeysDoAndAreHeard) {
+    QAccessibleInterface* tile = Children()[static_cast<std::size_t>(kOrder[2])];
     ASSERT_NE(tile->actionInterface(), nullptr);
     EXPECT_TRUE(tile->actionInterface()
                     ->keyBindingsForAction(QAccessibleActionInterface::pressAction())
@@ -311,12 +271,31 @@ TEST_F(AccessibleTest, ItsActionsPlayAsTheKeysDo) {
 
     QAccessibleInterface* slot = Named(SlotName(2, "κενή"));
     ASSERT_NE(slot, nullptr);
+    Hear();
+    Listen();
     slot->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_FALSE(tile->state().pressed);
-    EXPECT_EQ(slot->text(QAccessible::Name), SlotName(2, kTile[compound]));
+    EXPECT_EQ(slot->text(QAccessible::Name), SlotName(2, "Ca C 2"));
+    EXPECT_TRUE(HeardThat(QAccessible::NameChanged, SlotName(2, "Ca C 2")));
+    EXPECT_TRUE(
+        HeardThat(QAccessible::NameChanged, QString::fromUtf8("Ca C 2 + H 2 O → C H ≡ C H + κενό")))
+        << "the equation says its blank";
+    EXPECT_EQ(std::count_if(heard_.begin(), heard_.end(),
+                            [](const Heard& h) { return h.type == QAccessible::NameChanged; }),
+              2)
+        << "only the slot and its equation changed";
+    Hear();
+    EXPECT_EQ(said_, std::vector<QString>{SlotName(2, "Ca C 2")});
+
     ASSERT_TRUE(slot->actionInterface()->actionNames().contains(QStringLiteral("remove")));
+    Listen();
     slot->actionInterface()->doAction(QStringLiteral("remove"));
-    EXPECT_EQ(slot->text(QAccessible::Name), SlotName(2, "κενή"));
+    EXPECT_TRUE(HeardThat(QAccessible::NameChanged, SlotName(2, "κενή")));
+    Hear();
+    EXPECT_EQ(said_, std::vector<QString>{SlotName(2, "κενή") +
+                                          QString::fromUtf8(". Το Ca C 2 γύρισε στην παλέτα")});
+    EXPECT_FALSE(slot->actionInterface()->actionNames().contains(QStringLiteral("remove")))
+        << "an empty slot has nothing to take out";
 }
 
 }  // namespace
