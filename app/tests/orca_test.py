@@ -10,8 +10,9 @@ start, the first Tab, a pick-up heard with the formula carried, a drop
 heard with the formula placed, a replacement, a removal heard as an empty
 blank, a check heard with its grade, a restart, the focus heard again on
 the board once the help box and the about window close, and a whole game to
-100% with each reaction's boxes heard as they appear (its keys counted);
-the keys taught only once, never "push button return".
+100% with each reaction's boxes heard as they appear and reached with F6
+(F6 with none shown heard too; the game's keys counted); the keys taught
+only once, never "push button return".
 
 Usage:
   orca_test.py PROGRAM             the test
@@ -184,28 +185,40 @@ def hear_the_dialogs(student):
               % (item, said), flush=True)
 
 
+def type_coefficients(student, r):
+    """F6 from the reaction's last blank to its first box, the coefficients
+    typed with Tab between the boxes, F6 back to the board."""
+    for n, text in enumerate(RIGHT_COEFFICIENTS[r]):
+        name = box_name(r, n)
+        said = student.press("F6" if n == 0 else "Tab", lambda t: t.startswith("Συντελεστής"),
+                             "a box")
+        check(said.startswith(name), "%s reaches %r: %r" % ("F6" if n == 0 else "Tab", name,
+                                                             said))
+        student.session.type(text)
+        student.keys += len(text)
+    said = student.press("F6", on_board, "the board again")
+    check(SLOT_NAME.match(FOCUS.match(said).group(1)) is not None,
+          "F6 in a box goes back to a blank of the board: %r" % said)
+
+
 def play_a_whole_game(student):
     """From a new board to 100%, counting the keys."""
     start = student.keys
     student.learn_palette()
     walked = student.keys - start
+    said = student.press("F6", lambda t: t.startswith("Δεν υπάρχουν ακόμη συντελεστές"),
+                         "F6 with no box shown")
     for s, k in enumerate(RIGHT_COMPOUND):
         student.pick_up(k)
         said = student.drop(s, k, ("space", "Return")[s % 2])
         r, n = slot_places()[s]
         if n + 1 == SLOTS[r]:
-            boxes = "Εμφανίστηκαν οι συντελεστές της αντίδρασης %d" % (r + 1)
+            boxes = "Εμφανίστηκαν οι συντελεστές της αντίδρασης %d, με F6" % (r + 1)
             check(boxes in said, "the last blank of reaction %d: its boxes are heard as they "
-                  "appear: %r" % (r + 1, said))
-    for r, texts in enumerate(RIGHT_COEFFICIENTS):
-        for n, text in enumerate(texts):
-            while not (student.focus or "").startswith(box_name(r, n)):
-                student.focus = student.press("Tab", lambda t: t.startswith("Συντελεστής"),
-                                              "a box")
-            student.session.type(text)
-            student.keys += len(text)
-            student.focus = None
-    print("ok - Tab reaches every box by its name and the coefficients are typed", flush=True)
+                  "appear, with the key that goes to them: %r" % (r + 1, said))
+            type_coefficients(student, r)
+    print("ok - F6 reaches each reaction's boxes by their names, the coefficients are typed "
+          "and F6 goes back to the blanks", flush=True)
     said = student.menu(MENU.index("Έλεγχος"), "Βαθμός ")
     check(said.startswith("Βαθμός 100%"), "the whole game ends heard at 100%%: %r" % said)
     print("ok - a whole game to 100%% took %d keys, %d of them walking the palette by ear"
