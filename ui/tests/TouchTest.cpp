@@ -13,7 +13,6 @@
 // and the left slots of reactions 0 and 1.
 #include "ui/tests/WindowFixture.h"
 
-#include <QPointingDevice>
 #include <QTouchEvent>
 #include <QWindow>
 
@@ -22,14 +21,6 @@ namespace {
 
 class TouchTest : public WindowTest {
   protected:
-    void Down(QPoint at) { QTest::touchEvent(View(), Finger()).press(0, at, View()); }
-    void Slide(QPoint to) { QTest::touchEvent(View(), Finger()).move(0, to, View()); }
-    void Up(QPoint at) { QTest::touchEvent(View(), Finger()).release(0, at, View()); }
-    void Tap(QPoint at) {
-        Down(at);
-        Up(at);
-    }
-
     // What Qt does when the system cancels a touch: the window is told,
     // then the press it had made of the finger is released where the
     // finger last was.
@@ -38,18 +29,9 @@ class TouchTest : public WindowTest {
         QCoreApplication::sendEvent(Window().windowHandle(), &cancel);
         Up(last);
     }
-
-    static QPointingDevice* Finger() {
-        static QPointingDevice* const finger = QTest::createTouchDevice();
-        return finger;
-    }
 };
 
-// Compound 2 rests in cell 0 and compound 4 in cell 1 (the fixture's
-// palette order); any compound may go into any slot.
-constexpr int kInFirstCell = 2;
-constexpr int kInSecondCell = 4;
-
+// Any compound may go into any slot.
 TEST_F(TouchTest, AFingerDragPlacesATile) {
     const std::int16_t piece = TopPiece(kInFirstCell);
     Down(CellSpot(kInFirstCell));
