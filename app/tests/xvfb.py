@@ -124,10 +124,8 @@ if __name__ == "__main__":
     # xvfb.py WIDTHxHEIGHT COMMAND...: runs COMMAND on a private X screen of
     # that size, managed by openbox, and exits with its status.
     import sys
-    width, height = map(int, sys.argv[1].split("x"))
-    server, display = start_xvfb(width, height)
+    server, display = start_xvfb(*map(int, sys.argv[1].split("x")))
     env = dict(os.environ, DISPLAY=display)
-    env.pop("WAYLAND_DISPLAY", None)
     wm = None
     try:
         wm = start_openbox(env)

@@ -57,18 +57,10 @@ struct Step {
     bool places = true;
     std::optional<BoardKey> key = std::nullopt;
 };
-Step Do(const Gesture& g, Aim aim, int i, Twips dx = 0) {
-    return {g, aim, i, dx};
-}
-Step Tap(Aim aim, int i) {
-    return {kClick, aim, i};
-}
-Step Mouse(const Gesture& g, Aim aim, int i) {
-    return {g, aim, i, 0, false};
-}
-Step Key(BoardKey key) {
-    return {{}, Aim::Palette, 0, 0, true, key};
-}
+const auto Do = [](const Gesture& g, Aim aim, int i, Twips dx = 0) { return Step{g, aim, i, dx}; };
+const auto Tap = [](Aim aim, int i) { return Step{kClick, aim, i}; };
+const auto Mouse = [](const Gesture& g, Aim aim, int i) { return Step{g, aim, i, 0, false}; };
+const auto Key = [](BoardKey key) { return Step{{}, Aim::Palette, 0, 0, true, key}; };
 const Step kInterrupt{};
 
 struct Case {
@@ -111,9 +103,6 @@ const Case kCases[] = {
     {"a finger that moves the drag distance drags, and its release drops", {},
      {Do(kPress, Aim::Palette, 3), Do(kDrag, Aim::Palette, 3, kDistance),
       Do(kRelease, Aim::Palette, 3)}, false, {}},
-    {"a finger drag places as ever", {},
-     {Do(kPress, Aim::Palette, 3), Do(kDrag, Aim::Slot, 4), Do(kRelease, Aim::Slot, 4)},
-     false, {{4, 3}}},
     {"after a tap, a press dragged to a blank puts the tile where it is lifted", {},
      {Tap(Aim::Palette, 3), Do(kPress, Aim::Slot, 2), Do(kDrag, Aim::Slot, 9),
       Do(kRelease, Aim::Slot, 9)}, false, {{9, 3}}},
@@ -124,8 +113,6 @@ const Case kCases[] = {
      {Do(kDouble, Aim::Palette, 3)}, false, {{0, 3}}},
     {"without click-to-place a click on a tile changes nothing", {},
      {Mouse(kClick, Aim::Palette, 3)}, false, {}},
-    {"without click-to-place a double click on a placed piece removes it", {{5, 0}},
-     {Mouse(kDouble, Aim::Placed, 0)}, false, {}},
     // --- What ends a hold ---------------------------------------------------
     {"an interrupted drag sends the held tile back", {},
      {Tap(Aim::Palette, 3), kInterrupt, Tap(Aim::Slot, 4)}, false, {}},
@@ -236,9 +223,7 @@ TEST_F(Placing, AHeldTileIsShownWhereThePointerIsAndFollowsIt) {
         return At(held, at.x + kPointerOffset, at.y - model().ImgMolecular(held).Height / 2);
     };
     EXPECT_TRUE(shown(Tap(Aim::Palette, 4))) << "lifted off its cell";
-    EXPECT_EQ(model().StackingOrder().back(), PieceRef(held)) << "in front of everything";
-    for (const Step& hover :
-         {Do(kHover, Aim::Slot, 3), Do(kHover, Aim::Slot, 10), Do(kHover, Aim::Frame, 0)}) {
+    for (const Step& hover : {Do(kHover, Aim::Slot, 10), Do(kHover, Aim::Frame, 0)}) {
         Play(hover);
         EXPECT_TRUE(shown(hover));
     }

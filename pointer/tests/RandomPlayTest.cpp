@@ -75,32 +75,6 @@ constexpr BoardKey kKeys[] = {
 constexpr const char* kKeyNames[] = {"Tab",  "Shift+Tab", "Left",  "Right",  "Up",
                                      "Down", "Space",     "Enter", "Escape", "Delete"};
 
-// How often each kind of event comes: a kind is drawn while a uniform draw
-// lies below its bound (the last one takes the rest).
-struct Share {
-    double below;
-    Kind kind;
-};
-constexpr Share kWhileHeld[] = {{0.40, Kind::Move},      {0.75, Kind::Press},
-                                {0.85, Kind::Release},   {0.90, Kind::DblClick},
-                                {0.95, Kind::Interrupt}, {1.0, Kind::Type}};
-constexpr Share kWhileDragging[] = {{0.55, Kind::Move},      {0.90, Kind::Release},
-                                    {0.93, Kind::Press},     {0.95, Kind::DblClick},
-                                    {0.97, Kind::Interrupt}, {1.0, Kind::Type}};
-constexpr Share kAtRest[] = {{0.42, Kind::Press},      {0.57, Kind::Move},  {0.65, Kind::Release},
-                             {0.69, Kind::DblClick},   {0.988, Kind::Type}, {0.994, Kind::Check},
-                             {0.999, Kind::Interrupt}, {1.0, Kind::Restart}};
-
-template <std::size_t N>
-Kind Pick(double u, const Share (&shares)[N]) {
-    for (const Share& share : shares) {
-        if (u < share.below) {
-            return share.kind;
-        }
-    }
-    return shares[N - 1].kind;
-}
-
 // Texts typed into the boxes: right and wrong numbers, blanks, rubbish.
 const std::vector<std::string> kTexts{"",    "1", "2",   "3",   "4",     "6",  " 2 ", "0",   "-1",
                                       "2.5", "x", "&H2", "1e5", "40000", "  ", "1 2", "2,5", "abc"};
@@ -163,19 +137,16 @@ class Player {
             }
             return e;
         }
-        const double u = Uniform();
         if (pointer_.Holding()) {
             // A held tile waits for the press (and release) that puts it
             // down; meanwhile the pointer hovers.
-            e.kind = Pick(u, kWhileHeld);
+            e.kind = static_cast<Kind>(whileHeld_(rng_));
         } else if (Model().Dragging() && picked_ && Uniform() < 0.6) {
             // A placing press just picked a tile up: mostly a click or tap,
             // released within the drag distance of the press, or just past.
             e.kind = Kind::Release;
-        } else if (Model().Dragging()) {
-            e.kind = Pick(u, kWhileDragging);
         } else {
-            e.kind = Pick(u, kAtRest);
+            e.kind = static_cast<Kind>(Model().Dragging() ? whileDragging_(rng_) : atRest_(rng_));
         }
         const double b = Uniform();
         e.button = b < 0.8 ? MouseButton::Left : b < 0.9 ? MouseButton::Right : MouseButton::Middle;
@@ -240,13 +211,7 @@ class Player {
     // sometimes on half twips and sometimes anywhere.
     Twips Grid(Twips v) {
         const double u = Uniform();
-        if (u < 0.5) {
-            return std::floor(v / 15) * 15;
-        }
-        if (u < 0.7) {
-            return std::floor(v * 2) / 2;
-        }
-        return v;
+        return u < 0.5 ? std::floor(v / 15) * 15 : u < 0.7 ? std::floor(v * 2) / 2 : v;
     }
 
     Spot Inside(Twips left, Twips top, Twips width, Twips height) {
@@ -342,6 +307,10 @@ class Player {
     KeyboardPlay keys_;
     PointerPlay pointer_;
     std::mt19937_64 rng_;
+    // How often each kind of event comes, in the order of Kind.
+    std::discrete_distribution<int> whileHeld_{35, 40, 10, 5, 5, 5};
+    std::discrete_distribution<int> whileDragging_{3, 55, 35, 2, 2, 3};
+    std::discrete_distribution<int> atRest_{420, 150, 80, 40, 5, 298, 6, 1};
     bool placing_ = false;
     bool down_ = false;
     bool picked_ = false;  // the last event was a placing press that started a drag

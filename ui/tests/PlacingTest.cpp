@@ -1,15 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The alkynes authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Placing without dragging on the real window: a finger's taps (Qt's touch
-// events, which Qt turns into the mouse events the board takes) and the
-// mouse's clicks with click-to-place; what ends a hold; Escape on the whole
-// screen.  The fingers stay on the window's top-left, which the small test
-// screen shows (TouchTest.cpp says why).
+// A finger, and the mouse with click-to-place, on the real window.  The
+// board takes no touch events of its own: Qt turns an unhandled touch into
+// the mouse's press, moves and release (and two quick taps into a double
+// click), so a finger reaches the model's dispatcher as the mouse's own
+// events, from a device that places without dragging: a tap holds a tile,
+// the next puts it down.  Only a touch that the system takes away needs the
+// window's help.  Also what ends a hold, and Escape on the whole screen.
+//
+// Qt finds the window a finger touches by its place on the screen, and the
+// test screen (800 × 600, at ratio 2 only 400 × 300) shows only the
+// window's top-left: the fingers stay there, on the first palette cells
+// and the left slots of reactions 0 and 1.
 #include "ui/tests/WindowFixture.h"
 
 #include <QDialog>
 #include <QScreen>
+#include <QTouchEvent>
+#include <QWindow>
 
 #include "drag/DragPiece.h"
 
@@ -19,9 +28,38 @@ namespace {
 class PlacingTest : public WindowTest {
   protected:
     bool Holding() { return View()->Pointer().Holding(); }
+
+    // What Qt does when the system cancels a touch: the window is told,
+    // then the press it had made of the finger is released where the
+    // finger last was.
+    void Cancel(QPoint last) {
+        QTouchEvent cancel(QEvent::TouchCancel, Finger());
+        QCoreApplication::sendEvent(Window().windowHandle(), &cancel);
+        Up(last);
+    }
 };
 
-TEST_F(PlacingTest, ATapHoldsATileAndTheNextTapPutsItIntoABlankOrOnAPlacedPiece) {
+TEST_F(PlacingTest, ACancelledTouchEndsTheDragWithNoStrandedTile) {
+    const std::int16_t piece = TopPiece(kInSecondCell);
+    Down(CellSpot(kInSecondCell));
+    Slide(SlotSpot(2));
+    ASSERT_TRUE(Model().Dragging());
+    ASSERT_FALSE(RestsInPalette(piece));
+
+    Cancel(SlotSpot(2));
+    EXPECT_FALSE(Model().Dragging());
+    EXPECT_TRUE(RestsInPalette(piece)) << "back in the palette, not dropped where it was";
+    EXPECT_EQ(SlotPiece(2), kEmpty);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // The next touch, a finger drag, places as ever.
+    Down(CellSpot(kInSecondCell));
+    Slide(SlotSpot(2));
+    Up(SlotSpot(2));
+    EXPECT_EQ(SlotPiece(2), piece);
+}
+
+TEST_F(PlacingTest, ATapHoldsATileTheNextPutsItDownAndADoubleTapRemovesIt) {
     const std::int16_t first = TopPiece(kInFirstCell);
     Tap(CellSpot(kInFirstCell));
     ASSERT_TRUE(Holding());
@@ -36,6 +74,14 @@ TEST_F(PlacingTest, ATapHoldsATileAndTheNextTapPutsItIntoABlankOrOnAPlacedPiece)
     Tap(Middle(Model().ImgMolecular(first)));
     EXPECT_EQ(SlotPiece(0), second) << "a tap on the placed piece replaces it";
     EXPECT_TRUE(RestsInPalette(first));
+
+    // Away from the tap that put it down, which would make a double tap.
+    const QPoint on = Middle(Model().ImgMolecular(second)) + QPoint(40, 0);
+    Tap(on);
+    EXPECT_EQ(SlotPiece(0), second) << "one tap leaves it";
+    Tap(on);
+    EXPECT_EQ(SlotPiece(0), kEmpty);
+    EXPECT_TRUE(RestsInPalette(second));
     EXPECT_FALSE(Model().Dragging());
 }
 
@@ -69,13 +115,7 @@ struct Cancel {
 const Cancel kCancels[] = {
     {"Escape", [](Form1Window&) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }},
     {"FocusToABox", [](Form1Window& w) { w.Board()->Box(0)->setFocus(Qt::TabFocusReason); }},
-    {"ModalWindow",
-     [](Form1Window& w) {
-         QDialog dialog(&w);
-         dialog.setModal(true);
-         dialog.show();
-         QCoreApplication::processEvents();
-     }},
+    {"ModalWindow", [](Form1Window& w) { QDialog(&w).open(); }},
     {"MenuRestart", [](Form1Window& w) { w.MenuItem("mnuRestart")->trigger(); }},
 };
 
