@@ -55,9 +55,8 @@ class ClickingApp(App):
 
 
 def lifted(app, screen, c):
-    """How much of the white gap right of palette cell c (0 to 3) is covered:
-    a tile held where it was clicked lies over it, its green or the letters
-    of its formula, whichever compound the shuffle put there."""
+    """How much of the white gap right of palette cell c (0 to 3) a tile held
+    where it was clicked covers, whichever compound the shuffle put there."""
     l, t = CELLS[c]
     gap = CELLS[c + 1][0] - (l + PIECE_W)
     return 1 - app.fraction(screen, (l + PIECE_W + gap * 0.2, t + PIECE_H * 0.3, gap * 0.6,

@@ -5,7 +5,7 @@
 // that pick up, hold and put down, what cancels a hold, and the hold mixed
 // with a mouse drag and with the keyboard's carry.  Each row plays a short
 // script and says what the board shows after it; the board invariants hold
-// after every step.
+// after every step (Play checks them).
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -40,10 +40,7 @@ const Gesture kDrag{{PointerEvent::Move, true}};
 const Gesture kHover{{PointerEvent::Move, false}};
 const Gesture kRelease{{PointerEvent::Release, false}};
 const Gesture kClick{{PointerEvent::Press, true}, {PointerEvent::Release, false}};
-const Gesture kDouble{{PointerEvent::Press, true},
-                      {PointerEvent::Release, false},
-                      {PointerEvent::DoubleClick, true},
-                      {PointerEvent::Release, false}};
+const Gesture kDouble{kClick[0], kClick[1], {PointerEvent::DoubleClick, true}, kRelease[0]};
 
 // A gesture where it aims, from a device that places (a finger, the mouse
 // with click-to-place) or from the mouse without click-to-place; or one of
@@ -53,7 +50,7 @@ struct Step {
     Gesture gesture;
     Aim aim = Aim::Palette;
     int index = 0;
-    Twips dx = 0;  // added to the spot's x
+    Twips dx = 0;  // added to a palette spot's x
     bool places = true;
     std::optional<BoardKey> key = std::nullopt;
 };
@@ -71,7 +68,6 @@ struct Case {
     std::vector<std::pair<int, int>> after;  // slot, compound; every other slot empty
 };
 
-// A row is named by its sentence in the test's output.
 void PrintTo(const Case& c, std::ostream* out) {
     *out << c.name;
 }
@@ -145,32 +141,24 @@ class Placing : public FormFixture {
   protected:
     Placing() { pointer.SetClickDistance(kDistance); }
 
-    void TearDown() override {
-        const std::optional<std::string> violation = BoardViolation(form);
-        EXPECT_FALSE(violation.has_value()) << violation.value_or("");
-    }
-
     Spot Where(const Step& step) {
-        const Spot at = [&]() -> Spot {
-            switch (step.aim) {
-                case Aim::Palette:
-                    return PaletteSpot(step.index);
-                case Aim::Slot:
-                    return SlotSpot(step.index);
-                case Aim::Placed:
-                    return Middle(model().ImgMolecular(SlotPiece(step.index)));
-                case Aim::Box:
-                    return Middle(model().tCoefficient(step.index));
-                case Aim::Frame:
-                    return {5000, 5460};  // the rule between the frames
-                case Aim::Edge:
-                    return {100, 5000};
-                case Aim::Outside:
-                    break;
-            }
-            return {design::kScaleWidth + 300, 3000};
-        }();
-        return {at.x + step.dx, at.y};
+        switch (step.aim) {
+            case Aim::Palette:
+                return {PaletteSpot(step.index).x + step.dx, PaletteSpot(step.index).y};
+            case Aim::Slot:
+                return SlotSpot(step.index);
+            case Aim::Placed:
+                return Middle(model().ImgMolecular(SlotPiece(step.index)));
+            case Aim::Box:
+                return Middle(model().tCoefficient(step.index));
+            case Aim::Frame:
+                return {5000, 5460};  // the rule between the frames
+            case Aim::Edge:
+                return {100, 5000};
+            case Aim::Outside:
+                break;
+        }
+        return {design::kScaleWidth + 300, 3000};
     }
 
     void Play(const Step& step) {
@@ -183,6 +171,8 @@ class Placing : public FormFixture {
         for (const auto& [event, down] : step.gesture) {
             pointer.Deliver({event, at.x, at.y, MouseButton::Left, down, step.places});
         }
+        const std::optional<std::string> violation = BoardViolation(form);
+        EXPECT_FALSE(violation.has_value()) << violation.value_or("");
     }
 
     KeyboardPlay keys{model()};
@@ -198,8 +188,6 @@ TEST_P(PlacingCase, TapsAndClicksPlaceByTheDropRules) {
     }
     for (const Step& step : c.steps) {
         Play(step);
-        const std::optional<std::string> violation = BoardViolation(form);
-        ASSERT_FALSE(violation.has_value()) << *violation;
     }
     EXPECT_EQ(pointer.Holding(), c.holding);
     EXPECT_EQ(model().Dragging(), c.holding) << "a drag is under way only while held";

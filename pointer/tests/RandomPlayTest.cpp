@@ -11,8 +11,8 @@
 // window agree and no tile is stranded (testing/Invariants.h).
 //
 // ALKYNES_RANDOM_EVENTS sets the number of events (default 1000000; the
-// target random-10m plays 10000000), ALKYNES_SEED the seed.  A failure names
-// both, which replay it:
+// target random-10m plays 10000000), ALKYNES_SEED the seed (default
+// 20261209).  A failure names both, which replay it:
 //   ALKYNES_SEED=20261209 ALKYNES_RANDOM_EVENTS=5000 ./pointer_tests --gtest_filter='RandomPlay.*'
 #include <gtest/gtest.h>
 
@@ -46,16 +46,11 @@
 namespace alkynes::testing {
 namespace {
 
-constexpr std::uint64_t kDefaultEvents = 1'000'000;
-constexpr std::uint64_t kDefaultSeed = 20261209;
-
 std::uint64_t FromEnvironment(const char* name, std::uint64_t fallback) {
     const std::string_view text = std::getenv(name) != nullptr ? std::getenv(name) : "";
     std::uint64_t value = fallback;
-    if (std::from_chars(text.data(), text.data() + text.size(), value).ptr !=
-        text.data() + text.size()) {
-        ADD_FAILURE() << name << " is not a whole number: " << text;
-    }
+    const char* end = std::from_chars(text.data(), text.data() + text.size(), value).ptr;
+    EXPECT_EQ(end, text.data() + text.size()) << name << " is not a whole number: " << text;
     return value;
 }
 
@@ -96,20 +91,16 @@ std::string Describe(const Event& e) {
     std::ostringstream out;
     out << kKindNames[static_cast<std::size_t>(e.kind)];
     if (e.kind <= Kind::DblClick) {
-        if (e.kind != Kind::Move) {
-            out << " button " << static_cast<int>(e.button);
-        }
-        out << " at (" << e.x << ", " << e.y << ")" << (e.places ? ", placing" : "")
+        out << (e.kind == Kind::Move ? "" : " button " + std::to_string(static_cast<int>(e.button)))
+            << " at (" << e.x << ", " << e.y << ")" << (e.places ? ", placing" : "")
             << (e.kind == Kind::Move && !e.down ? ", no button down" : "");
-    } else if (e.kind == Kind::Check || e.kind == Kind::Restart) {
-        out << (e.viaMenu ? " from the menu" : "");
     } else if (e.kind == Kind::Type) {
         out << " \"" << kTexts[e.text] << "\" into box " << e.box;
-    } else if (e.kind == Kind::Key) {
-        out << " " << kKeyNames[e.key];
-    } else if (e.kind == Kind::FocusOn) {
-        out << " " << e.key;
+    } else if (e.kind == Kind::Key || e.kind == Kind::FocusOn) {
+        out << " " << (e.kind == Kind::Key ? kKeyNames[e.key] : std::to_string(e.key));
     }
+    const bool command = e.kind == Kind::Check || e.kind == Kind::Restart;
+    out << (command && e.viaMenu ? " from the menu" : "");
     return out.str();
 }
 
@@ -287,20 +278,13 @@ class Player {
         return spots[Index(4)];
     }
 
-    // Into a shown box; hidden boxes take no typing.
+    // Into a shown box; a hidden box takes no typing: the hand moves instead.
     void ChooseTyping(Event& e) {
-        std::vector<int> shown;
-        for (int j = 0; j < design::kBoxes; ++j) {
-            if (Model().tCoefficient(j).Visible) {
-                shown.push_back(j);
-            }
-        }
-        if (shown.empty()) {
-            e.kind = Kind::Move;  // nothing to type into: the hand moves instead
-            return;
-        }
-        e.box = shown[Index(shown.size())];
+        e.box = static_cast<int>(Index(design::kBoxes));
         e.text = Index(kTexts.size());
+        if (!Model().tCoefficient(e.box).Visible) {
+            e.kind = Kind::Move;
+        }
     }
 
     Form1& form_;
@@ -329,8 +313,8 @@ const std::pair<const char*, std::uint64_t> kMinimum[] = {
 // clang-format on
 
 TEST(RandomPlay, BoardAndWindowAgreeAfterEveryEvent) {
-    const std::uint64_t events = FromEnvironment("ALKYNES_RANDOM_EVENTS", kDefaultEvents);
-    const std::uint64_t seed = FromEnvironment("ALKYNES_SEED", kDefaultSeed);
+    const std::uint64_t events = FromEnvironment("ALKYNES_RANDOM_EVENTS", 1'000'000);
+    const std::uint64_t seed = FromEnvironment("ALKYNES_SEED", 20261209);
     std::cout << "random play: " << events << " events, seed " << seed << std::endl;
 
     Form1 form(

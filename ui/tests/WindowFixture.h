@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPointingDevice>
 #include <QTest>
 #include <QWindow>
 
@@ -39,9 +38,6 @@ namespace alkynes::testing {
 
 // The palette order of the tests' first attempt: the cell of each compound.
 inline const std::vector<int> kOrder{3, 7, 0, 5, 1, 8, 2, 6, 4};
-// So compound 2 rests in cell 0 and compound 4 in cell 1.
-constexpr int kInFirstCell = 2;
-constexpr int kInSecondCell = 4;
 
 class WindowTest : public ::testing::Test {
   protected:
@@ -133,20 +129,6 @@ class WindowTest : public ::testing::Test {
     void Move(QPoint to) { QTest::mouseMove(View(), to); }
     void Release(QPoint at, Qt::MouseButton b = Qt::LeftButton) {
         QTest::mouseRelease(View(), b, {}, at);
-    }
-
-    // A finger: Qt's touch events, from a touch screen.
-    static QPointingDevice* Finger() {
-        static QPointingDevice* const finger = QTest::createTouchDevice();
-        return finger;
-    }
-    void Down(QPoint at) { QTest::touchEvent(View(), Finger()).press(0, at, View()); }
-    void Slide(QPoint to) { QTest::touchEvent(View(), Finger()).move(0, to, View()); }
-    void Up(QPoint at) { QTest::touchEvent(View(), Finger()).release(0, at, View()); }
-    void Tap(QPoint at) {
-        Down(at);
-        Up(at);
-        Settle();
     }
 
     // Drags the compound's topmost palette piece through `via` to `to` and
