@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """What the end-to-end tests share: a private X server on a free display,
 a window manager on it, xdotool calls on it, finding a window by title and
-stopping child processes.
+stopping child processes.  Run as a program, it runs a command on such a
+screen (the window tests on X: e2e.placing_touch).
 """
 
 import os
@@ -117,3 +118,17 @@ def start_openbox(env, timeout=10):
         time.sleep(0.1)
     stop(proc)
     raise Failure("openbox did not manage the screen in time")
+
+
+if __name__ == "__main__":
+    # xvfb.py WIDTHxHEIGHT COMMAND...: runs COMMAND on a private X screen of
+    # that size, managed by openbox, and exits with its status.
+    import sys
+    server, display = start_xvfb(*map(int, sys.argv[1].split("x")))
+    env = dict(os.environ, DISPLAY=display)
+    wm = None
+    try:
+        wm = start_openbox(env)
+        sys.exit(subprocess.run(sys.argv[2:], env=env).returncode)
+    finally:
+        stop(wm, server)

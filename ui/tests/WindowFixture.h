@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,10 @@ class WindowTest : public ::testing::Test {
         AttachBoardAccessible(*window_->Board(), window_->Logic());
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        // On an X server (e2e.placing_touch) the window manager gives the
+        // window the focus and its frame, in its own time.
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        ASSERT_FALSE(window_->windowHandle()->frameMargins().isNull()) << "no window manager";
         Settle();
     }
 
