@@ -303,13 +303,26 @@ class Session:
             # says a screen reader runs; these force it on.
             app_env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
             app_env["QT_ACCESSIBILITY"] = "1"
-        self.proc = subprocess.Popen([self.program], env=app_env, stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.PIPE)
-        self.wid = xvfb.find_window(self.env, "^%s$" % TITLE, timeout=30, proc=self.proc)
+        # Its messages go to a file: a pipe nobody reads fills up (Qt 6.8
+        # warns about every question a screen reader asks of an object gone
+        # with a closed dialog), and the program would stop at its next
+        # message, with a screen reader waiting on it.
+        self.log = os.path.join(self.runtime, "program.log")
+        with open(self.log, "wb") as log:
+            self.proc = subprocess.Popen([self.program], env=app_env, stdout=subprocess.DEVNULL,
+                                         stderr=log)
+        try:
+            self.wid = xvfb.find_window(self.env, "^%s$" % TITLE, timeout=30, proc=self.proc)
+        except Failure as failure:
+            raise Failure("%s%s" % (failure, self.program_said())) from None
         if self.wid is None:
             raise Failure("the window %r did not appear" % TITLE)
         self.app = self.find_app(pyatspi)
         self.key_focus(self.wid)
+
+    def program_said(self):
+        with open(self.log, encoding="utf-8", errors="replace") as log:
+            return log.read()[-4000:]
 
     def a11y_address(self, timeout=20):
         deadline = time.time() + timeout
@@ -341,7 +354,7 @@ class Session:
                 except Exception:  # noqa: BLE001  an application leaving the bus
                     pass
             if self.proc.poll() is not None:
-                raise Failure("the program ended early: %s" % self.proc.stderr.read().decode())
+                raise Failure("the program ended early: %s" % self.program_said())
             time.sleep(0.2)
         raise Failure("the program did not appear on the accessibility bus")
 
